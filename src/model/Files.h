@@ -1,0 +1,58 @@
+#pragma once
+// Files: the settings of a directory listing, the list of entries it produced,
+// the sort state and the text of the last failure.
+//
+// The class declares all its members here; each is defined in the folder of
+// the subsystem that owns the behaviour (model/, listing/, sorting/, fileops/).
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "model/EntryList.h"
+#include "model/File.h"
+#include "platform/Text.h"
+#include "platform/Value.h"
+
+namespace tarnix {
+
+class Files {
+ public:
+  Files() = default;
+  ~Files();
+  Files(const Files&) = delete;
+  Files& operator=(const Files&) = delete;
+
+  // Plain properties: no code behind them.
+  Text Mask;
+  Text LastError;
+  Text Attributes = u"-1";  // the listing's attribute filter, as text
+  bool Sorted = false;
+
+  // Path: the setter trims blanks and ends a non-empty value with a separator.
+  const Text& GetPath() const { return path_; }
+  void SetPath(TextView value);
+
+  // The entry list.
+  std::shared_ptr<File> Add(const Text& fpath, const Text& name, std::int32_t attributes = 0,
+                            std::int32_t size = 0, const Text& modified = Text());
+  std::shared_ptr<File> Item(const Value& indexKey) const;
+  std::int32_t Count() const { return entries_.Count(); }
+  void Remove(const Value& indexKey);
+  std::vector<std::shared_ptr<File>> NewEnum() const { return entries_.Snapshot(); }
+  bool ClearFileList();
+
+  // Orders Item by position by one field, without moving the entries.
+  bool Sort(const Value& field = Value::Missing(), const Value& order = Value::Missing());
+
+ private:
+  Text path_;
+  EntryList entries_;
+  // The table the last Sort built: element i holds the insertion position of
+  // the entry at sorted place i; element 0 is never filled. Absent before the
+  // first Sort.
+  std::optional<std::vector<std::int32_t>> sortTable_;
+};
+
+}  // namespace tarnix

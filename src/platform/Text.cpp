@@ -1,0 +1,130 @@
+#include "platform/Text.h"
+
+#include <cstdint>
+
+namespace tarnix {
+namespace {
+
+#include "platform/LowerCaseTable.inc"
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+void AppendUtf16(Text& out, char32_t code) {
+  if (code < 0x10000) {
+    out.push_back(static_cast<char16_t>(code));
+  } else {
+    code -= 0x10000;
+    out.push_back(static_cast<char16_t>(0xD800 + (code >> 10)));
+    out.push_back(static_cast<char16_t>(0xDC00 + (code & 0x3FF)));
+  }
+}
+
+void AppendUtf8(std::string& out, char32_t code) {
+  if (code < 0x80) {
+    out.push_back(static_cast<char>(code));
+  } else if (code < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (code >> 6)));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  } else if (code < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (code >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (code >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  }
+}
+
+}  // namespace
+
+Text FromUtf8(std::string_view utf8) {
+  Text out;
+  out.reserve(utf8.size());
+  const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+  const auto* end = p + utf8.size();
+  while (p < end) {
+    unsigned char lead = *p;
+    if (lead < 0x80) {
+      out.push_back(lead);
+      ++p;
+      continue;
+    }
+    int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    if (length == 0 || lead > 0xF4 || end - p < length) {
+      out.push_back(static_cast<char16_t>(kReplacement));
+      ++p;
+      continue;
+    }
+    char32_t code = lead & (0x7F >> length);
+    bool wellFormed = true;
+    for (int i = 1; i < length; ++i) {
+      if ((p[i] & 0xC0) != 0x80) {
+        wellFormed = false;
+        break;
+      }
+      code = (code << 6) | (p[i] & 0x3F);
+    }
+    static constexpr char32_t kSmallest[5] = {0, 0, 0x80, 0x800, 0x10000};
+    if (!wellFormed || code < kSmallest[length] || code > 0x10FFFF ||
+        (code >= 0xD800 && code <= 0xDFFF)) {
+      out.push_back(static_cast<char16_t>(kReplacement));
+      ++p;
+      continue;
+    }
+    AppendUtf16(out, code);
+    p += length;
+  }
+  return out;
+}
+
+std::string ToUtf8(TextView text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char32_t unit = text[i];
+    if (unit < 0x80) {
+      out.push_back(static_cast<char>(unit));
+    } else if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() &&
+               text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+      AppendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+      ++i;
+    } else if (unit >= 0xD800 && unit <= 0xDFFF) {
+      AppendUtf8(out, kReplacement);
+    } else {
+      AppendUtf8(out, unit);
+    }
+  }
+  return out;
+}
+
+char16_t LowerCase(char16_t unit) {
+  if (unit < 0x80) return (unit >= u'A' && unit <= u'Z') ? unit + 32 : unit;
+  return static_cast<char16_t>(unit + kLowerCaseDelta[kLowerCasePageOf[unit >> 8]][unit & 0xFF]);
+}
+
+Text LowerCase(TextView text) {
+  Text out(text.size(), u'\0');
+  for (std::size_t i = 0; i < text.size(); ++i) out[i] = LowerCase(text[i]);
+  return out;
+}
+
+bool EqualIgnoringCase(TextView a, TextView b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i] && LowerCase(a[i]) != LowerCase(b[i])) return false;
+  }
+  return true;
+}
+
+std::size_t HashIgnoringCase(TextView text) {
+  // FNV-1a over the lower-cased code units.
+  std::uint64_t hash = 1469598103934665603ull;
+  for (char16_t unit : text) {
+    hash = (hash ^ LowerCase(unit)) * 1099511628211ull;
+  }
+  return static_cast<std::size_t>(hash);
+}
+
+}  // namespace tarnix

@@ -1,0 +1,33 @@
+#pragma once
+// The failure trap that every trapping member arms at its start: on a failure
+// it stores the description in the object's LastError and raises the same
+// failure again. The member's Boolean result is false on that path; the
+// automation front delivers false together with the error.
+
+#include <new>
+#include <stdexcept>
+#include <utility>
+
+#include "platform/Failure.h"
+
+namespace tarnix {
+
+template <class Body>
+decltype(auto) RunTrapped(Text& lastError, Body&& body) {
+  try {
+    return std::forward<Body>(body)();
+  } catch (const Failure& failure) {
+    lastError = failure.Description();
+    throw;
+  } catch (const std::bad_alloc&) {
+    Failure failure = ClassicFailure(Classic::OutOfMemory);
+    lastError = failure.Description();
+    throw failure;
+  } catch (const std::length_error&) {
+    Failure failure = ClassicFailure(Classic::OutOfMemory);
+    lastError = failure.Description();
+    throw failure;
+  }
+}
+
+}  // namespace tarnix

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include "platform/Text.h"
+
+namespace tarnix {
+namespace {
+
+TEST(LowerCase, MapsLettersOfEveryScriptTheSameWayOnEveryPlatform) {
+  struct Case {
+    char16_t upper;
+    char16_t lower;
+  } cases[] = {
+      {u'A', u'a'},        {u'Z', u'z'},          {u'a', u'a'},          {u'1', u'1'},
+      {u'_', u'_'},        {u'\u00C9', u'\u00E9'},  // É
+      {u'\u00DE', u'\u00FE'},                      // Þ
+      {u'\u0130', u'i'},                           // İ: its simple mapping, one unit
+      {u'\u03A3', u'\u03C3'},                      // Σ
+      {u'\u0414', u'\u0434'},                      // Д
+      {u'\u2126', u'\u03C9'},                      // Ohm sign
+      {u'\u212A', u'k'},                           // Kelvin sign
+      {u'\uFF21', u'\uFF41'},                      // fullwidth A
+      {u'\uA7AA', u'\u0266'},                      // a mapping whose distance needs 16 bits
+      {u'\u00DF', u'\u00DF'},                      // ß has no single-unit upper/lower pair
+      {char16_t(0xD801), char16_t(0xD801)},            // surrogates stay as they are
+      {u'\uFFFF', u'\uFFFF'},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(static_cast<int>(LowerCase(c.upper)), static_cast<int>(c.lower))
+        << "U+" << std::hex << static_cast<int>(c.upper);
+  }
+}
+
+TEST(LowerCase, ComparesAndHashesKeysWithoutRegardToCase) {
+  EXPECT_TRUE(EqualIgnoringCase(u"\u00C9T\u00C9.TXT", u"\u00E9t\u00E9.txt"));
+  EXPECT_EQ(HashIgnoringCase(u"\u00C9T\u00C9.TXT"), HashIgnoringCase(u"\u00E9t\u00E9.txt"));
+  EXPECT_FALSE(EqualIgnoringCase(u"a.txt", u"a.txt "));
+  EXPECT_FALSE(EqualIgnoringCase(u"a.txt", u"b.txt"));
+  EXPECT_EQ(LowerCase(TextView(u"ReadMe.TXT")), u"readme.txt");
+}
+
+TEST(Utf8, RoundTripsEveryPlaneAndReplacesIllFormedInput) {
+  const Text text = u"a\u00E9\u20AC\U0001F600z";
+  EXPECT_EQ(ToUtf8(text), "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80z");
+  EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
+
+  struct Case {
+    const char* utf8;
+    Text utf16;
+  } illFormed[] = {
+      {"\xFF", u"\uFFFD"},                 // never a lead byte
+      {"a\x80z", u"a\uFFFDz"},             // lone continuation byte
+      {"\xC3", u"\uFFFD"},                 // cut short
+      {"\xC0\xAF", u"\uFFFD\uFFFD"},       // overlong "/": never a separator
+      {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},  // an encoded surrogate
+  };
+  for (const Case& c : illFormed) EXPECT_EQ(FromUtf8(c.utf8), c.utf16) << c.utf8;
+  EXPECT_EQ(ToUtf8(Text(1, char16_t(0xD800))), "\xEF\xBF\xBD");  // lone surrogate
+}
+
+}  // namespace
+}  // namespace tarnix
