@@ -1,6 +1,7 @@
 #pragma once
 // One directory entry as a script sees it. Every property is a plain stored
-// value: nothing is validated, normalised or derived.
+// value: nothing is validated, normalised or derived. An entry knows nothing
+// of the Files object that listed it.
 
 #include <cstdint>
 
@@ -10,6 +11,15 @@ namespace tarnix {
 
 class File {
  public:
+  // Operations on the file this entry names: Name resolved against Path.
+  // Copy returns false, without raising, when the copy fails.
+  bool Copy(const Text& toName);
+  // Removes the directory when Attributes has the directory bit, else deletes
+  // the files the name designates (wildcards allowed).
+  bool KillFile();
+  // Moves the file; Name and Path keep their old values.
+  bool Rename(const Text& toName);
+
   Text Name;
   std::int32_t Attributes = 0;
   std::int32_t Size = 0;

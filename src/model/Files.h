@@ -43,10 +43,25 @@ class Files {
   std::vector<std::shared_ptr<File>> NewEnum() const { return entries_.Snapshot(); }
   bool ClearFileList();
 
+  // Appends an entry for every match of one directory search that passes the
+  // Attributes filter; without `newPath` it searches Path followed by Mask.
+  bool GetFileList(const Value& newPath = Value::Missing());
+  // Whether the search finds any entry at all ("." and ".." included).
+  bool Exists(const Value& newPath = Value::Missing());
+
   // Orders Item by position by one field, without moving the entries.
   bool Sort(const Value& field = Value::Missing(), const Value& order = Value::Missing());
 
+  // File operations on names taken relative to Path unless absolute.
+  bool RemoveDir(const Text& dirName);
+  bool MakeDir(const Text& dirName);
+  bool Rename(const Text& fromName, const Text& toName);
+  bool KillFile(const Text& fileName);
+  bool Copy(const Text& fromName, const Text& toName);
+
  private:
+  Text Resolve(const Text& name) const;
+
   Text path_;
   EntryList entries_;
   // The table the last Sort built: element i holds the insertion position of
