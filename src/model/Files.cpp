@@ -20,16 +20,16 @@ decltype(auto) Select(const Value& indexKey, ByPosition&& byPosition, ByKey&& by
 
 Files::~Files() { entries_.Clear(); }
 
-std::shared_ptr<File> Files::Add(const Text& fpath, const Text& name, std::int32_t attributes,
-                                 std::int32_t size, const Text& modified) {
+std::shared_ptr<File> Files::Add(Text fpath, Text name, std::int32_t attributes, std::int32_t size,
+                                 Text modified) {
   return RunTrapped(LastError, [&] {
     auto entry = std::make_shared<File>();
-    entry->Name = name;
+    entry->Name = std::move(name);
     entry->Attributes = attributes;
     entry->Size = size;
-    entry->Modified = modified;
-    entry->Path = fpath;
-    entries_.Append(entry, name);
+    entry->Modified = std::move(modified);
+    entry->Path = std::move(fpath);
+    entries_.Append(entry, entry->Name);
     Sorted = false;
     return entry;
   });

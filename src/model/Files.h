@@ -35,8 +35,8 @@ class Files {
   void SetPath(TextView value);
 
   // The entry list.
-  std::shared_ptr<File> Add(const Text& fpath, const Text& name, std::int32_t attributes = 0,
-                            std::int32_t size = 0, const Text& modified = Text());
+  std::shared_ptr<File> Add(Text fpath, Text name, std::int32_t attributes = 0, std::int32_t size = 0,
+                            Text modified = Text());
   std::shared_ptr<File> Item(const Value& indexKey) const;
   std::int32_t Count() const { return entries_.Count(); }
   void Remove(const Value& indexKey);

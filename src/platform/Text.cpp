@@ -41,6 +41,12 @@ void AppendUtf8(std::string& out, char32_t code) {
 
 Text FromUtf8(std::string_view utf8) {
   Text out;
+  AssignFromUtf8(out, utf8);
+  return out;
+}
+
+void AssignFromUtf8(Text& out, std::string_view utf8) {
+  out.clear();
   out.reserve(utf8.size());
   const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
   const auto* end = p + utf8.size();
@@ -76,7 +82,6 @@ Text FromUtf8(std::string_view utf8) {
     AppendUtf16(out, code);
     p += length;
   }
-  return out;
 }
 
 std::string ToUtf8(TextView text) {

@@ -13,6 +13,8 @@ using TextView = std::u16string_view;
 // UTF-8 <-> UTF-16. Ill-formed input never fails: an invalid UTF-8 byte or a
 // lone surrogate becomes U+FFFD, so a name always converts to something.
 Text FromUtf8(std::string_view utf8);
+// The same, into `out`, reusing its storage.
+void AssignFromUtf8(Text& out, std::string_view utf8);
 std::string ToUtf8(TextView text);
 
 // The simple Unicode lower-case mapping of one UTF-16 code unit. The same table

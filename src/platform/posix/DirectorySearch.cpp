@@ -27,7 +27,7 @@ struct DirectorySearch::State {
 
   bool FindNextMatch() {
     while (dirent* entry = ::readdir(dir)) {
-      name = FromUtf8(entry->d_name);
+      AssignFromUtf8(name, entry->d_name);
       if (matchesEverything || MatchesWildcard(namePattern, name)) {
         nativeName = entry->d_name;
         statusRead = false;
