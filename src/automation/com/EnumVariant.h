@@ -1,0 +1,44 @@
+#pragma once
+// The enumerator a for-each loop gets from NewEnum: the entries as they were
+// when it was made, in insertion order, each as a File object.
+
+#include <oaidl.h>
+
+#include <atomic>
+#include <memory>
+#include <vector>
+
+#include "automation/com/ComPtr.h"
+#include "automation/com/Module.h"
+#include "model/File.h"
+
+namespace tarnix::com {
+
+class EnumVariant final : public IEnumVARIANT {
+ public:
+  using Entries = std::vector<std::shared_ptr<tarnix::File>>;
+
+  static EnumVariant* Create(std::shared_ptr<const Entries> entries, ComPtr<ITypeInfo> fileType);
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
+  ULONG STDMETHODCALLTYPE AddRef() override;
+  ULONG STDMETHODCALLTYPE Release() override;
+
+  HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* items, ULONG* fetched) override;
+  HRESULT STDMETHODCALLTYPE Skip(ULONG count) override;
+  HRESULT STDMETHODCALLTYPE Reset() override;
+  HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override;
+
+ private:
+  EnumVariant(std::shared_ptr<const Entries> entries, ComPtr<ITypeInfo> fileType, std::size_t position)
+      : entries_(std::move(entries)), fileType_(std::move(fileType)), position_(position) {}
+  ~EnumVariant() = default;
+
+  ModuleReference module_;
+  std::atomic<ULONG> references_{1};
+  std::shared_ptr<const Entries> entries_;
+  ComPtr<ITypeInfo> fileType_;
+  std::size_t position_;
+};
+
+}  // namespace tarnix::com
