@@ -1,0 +1,48 @@
+#!/bin/sh
+# Runs one Wine test step in this build's private prefix.
+#   wine-test.sh WINE_RUN register DLL        regsvr32 the DLL
+#   wine-test.sh WINE_RUN unregister DLL      regsvr32 /u the DLL
+#   wine-test.sh WINE_RUN script WORK HARNESS BODY FOOTER [ARGS...]
+#       joins harness, body and footer into one script in the empty folder
+#       WORK, runs it with cscript (the folder's Windows path is its first
+#       argument) and passes only when the script ends with "N passed,
+#       0 failed" and exit code 0: cscript under Wine exits 0 and prints
+#       nothing on an uncaught error.
+set -u
+wine_run=$1
+step=$2
+shift 2
+
+windows_path() {  # Wine's Z: drive is the Unix root
+  printf 'Z:%s' "$1" | tr '/' '\\'
+}
+
+case "$step" in
+  register)
+    exec "$wine_run" regsvr32 /s "$(windows_path "$1")"
+    ;;
+  unregister)
+    exec "$wine_run" regsvr32 /u /s "$(windows_path "$1")"
+    ;;
+  script)
+    work=$1 harness=$2 body=$3 footer=$4
+    shift 4
+    rm -rf "$work"
+    mkdir -p "$work"
+    script="$work.${body##*.}"
+    cat "$harness" "$body" "$footer" > "$script"
+    output=$("$wine_run" cscript //nologo "$(windows_path "$script")" "$(windows_path "$work/")" "$@" 2>&1)
+    status=$?
+    printf '%s\n' "$output" | tr -d '\r'
+    last=$(printf '%s\n' "$output" | tr -d '\r' | grep -v '^$' | tail -n 1)
+    case "$last" in
+      *" passed, 0 failed") ;;
+      *) echo "the script did not end with its summary line, or some checks failed"; exit 1 ;;
+    esac
+    [ "$status" -eq 0 ] || { echo "cscript exited with $status"; exit 1; }
+    ;;
+  *)
+    echo "unknown step: $step" >&2
+    exit 2
+    ;;
+esac
