@@ -31,6 +31,7 @@ class Value {
   Value(int number) : data_(static_cast<std::int64_t>(number)) {}
   Value(std::int64_t number) : data_(number) {}
   Value(double number) : data_(number) {}
+  Value(bool) = delete;  // would quietly become the integer 1: use Value::Boolean
 
   static Value Missing() { return Value(); }
   static Value Empty() { return Make(EmptyTag{}); }
