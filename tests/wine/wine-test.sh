@@ -2,12 +2,12 @@
 # Runs one Wine test step in this build's private prefix.
 #   wine-test.sh WINE_RUN register DLL        regsvr32 the DLL
 #   wine-test.sh WINE_RUN unregister DLL      regsvr32 /u the DLL
-#   wine-test.sh WINE_RUN script WORK HARNESS BODY FOOTER [ARGS...]
-#       joins harness, body and footer into one script in the empty folder
-#       WORK, runs it with cscript (the folder's Windows path is its first
-#       argument) and passes only when the script ends with "N passed,
-#       0 failed" and exit code 0: cscript under Wine exits 0 and prints
-#       nothing on an uncaught error.
+#   wine-test.sh WINE_RUN script WORK HARNESS BODY FOOTER [FOLDER...]
+#       joins harness, body and footer into one script beside the empty
+#       folder WORK, runs it with cscript (the Windows paths of WORK and of
+#       the FOLDERs are its arguments) and passes only when the script ends
+#       with "N passed, 0 failed" and exit code 0: cscript under Wine exits
+#       0 and prints nothing on an uncaught error.
 set -u
 wine_run=$1
 step=$2
@@ -31,7 +31,15 @@ case "$step" in
     mkdir -p "$work"
     script="$work.${body##*.}"
     cat "$harness" "$body" "$footer" > "$script"
-    output=$("$wine_run" cscript //nologo "$(windows_path "$script")" "$(windows_path "$work/")" "$@" 2>&1)
+    set -- "$(windows_path "$work/")" "$@"
+    for folder in "$@"; do  # every argument becomes a Windows path
+      shift
+      case "$folder" in
+        /*) set -- "$@" "$(windows_path "$folder")" ;;
+        *) set -- "$@" "$folder" ;;
+      esac
+    done
+    output=$("$wine_run" cscript //nologo "$(windows_path "$script")" "$@" 2>&1)
     status=$?
     printf '%s\n' "$output" | tr -d '\r'
     last=$(printf '%s\n' "$output" | tr -d '\r' | grep -v '^$' | tail -n 1)

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
-#include "automation/com/FileObject.h"
+#include "automation/com/TarnixInterfaces.h"
 
 namespace tarnix::com {
 
-EnumVariant* EnumVariant::Create(std::shared_ptr<const Entries> entries, ComPtr<ITypeInfo> fileType) {
-  return new EnumVariant(std::move(entries), std::move(fileType), 0);
+EnumVariant* EnumVariant::Create(std::shared_ptr<const Entries> entries, std::shared_ptr<EntryObjects> objects,
+                                 ComPtr<ITypeInfo> fileType) {
+  return new EnumVariant(std::move(entries), std::move(objects), std::move(fileType), 0);
 }
 
 HRESULT EnumVariant::QueryInterface(REFIID iid, void** out) {
@@ -37,7 +38,7 @@ HRESULT EnumVariant::Next(ULONG count, VARIANT* items, ULONG* fetched) {
     for (; delivered < count && position_ < entries_->size(); ++delivered, ++position_) {
       VariantInit(&items[delivered]);
       V_VT(&items[delivered]) = VT_DISPATCH;
-      V_DISPATCH(&items[delivered]) = FileObject::Create((*entries_)[position_], fileType_);
+      V_DISPATCH(&items[delivered]) = objects_->ObjectFor((*entries_)[position_], fileType_);
     }
   } catch (const std::bad_alloc&) {
     for (ULONG i = 0; i < delivered; ++i) VariantClear(&items[i]);
@@ -60,7 +61,7 @@ HRESULT EnumVariant::Reset() {
 
 HRESULT EnumVariant::Clone(IEnumVARIANT** copy) {
   if (copy == nullptr) return E_POINTER;
-  *copy = new (std::nothrow) EnumVariant(entries_, fileType_, position_);
+  *copy = new (std::nothrow) EnumVariant(entries_, objects_, fileType_, position_);
   return *copy != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 

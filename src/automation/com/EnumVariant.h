@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "automation/com/ComPtr.h"
+#include "automation/com/EntryObjects.h"
 #include "automation/com/Module.h"
 #include "model/File.h"
 
@@ -18,7 +19,8 @@ class EnumVariant final : public IEnumVARIANT {
  public:
   using Entries = std::vector<std::shared_ptr<tarnix::File>>;
 
-  static EnumVariant* Create(std::shared_ptr<const Entries> entries, ComPtr<ITypeInfo> fileType);
+  static EnumVariant* Create(std::shared_ptr<const Entries> entries, std::shared_ptr<EntryObjects> objects,
+                             ComPtr<ITypeInfo> fileType);
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
   ULONG STDMETHODCALLTYPE AddRef() override;
@@ -30,13 +32,18 @@ class EnumVariant final : public IEnumVARIANT {
   HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override;
 
  private:
-  EnumVariant(std::shared_ptr<const Entries> entries, ComPtr<ITypeInfo> fileType, std::size_t position)
-      : entries_(std::move(entries)), fileType_(std::move(fileType)), position_(position) {}
+  EnumVariant(std::shared_ptr<const Entries> entries, std::shared_ptr<EntryObjects> objects,
+              ComPtr<ITypeInfo> fileType, std::size_t position)
+      : entries_(std::move(entries)),
+        objects_(std::move(objects)),
+        fileType_(std::move(fileType)),
+        position_(position) {}
   ~EnumVariant() = default;
 
   ModuleReference module_;
   std::atomic<ULONG> references_{1};
   std::shared_ptr<const Entries> entries_;
+  std::shared_ptr<EntryObjects> objects_;
   ComPtr<ITypeInfo> fileType_;
   std::size_t position_;
 };

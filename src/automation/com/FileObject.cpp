@@ -5,8 +5,9 @@
 
 namespace tarnix::com {
 
-FileObject* FileObject::Create(std::shared_ptr<tarnix::File> entry, ComPtr<ITypeInfo> typeInfo) {
-  return new FileObject(std::move(entry), std::move(typeInfo));
+FileObject* FileObject::Create(std::shared_ptr<tarnix::File> entry, ComPtr<ITypeInfo> typeInfo,
+                               std::shared_ptr<EntryObjects> owner) {
+  return new FileObject(std::move(entry), std::move(typeInfo), std::move(owner));
 }
 
 HRESULT FileObject::CreateInstance(REFIID iid, void** out) {

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "automation/com/DispatchObject.h"
+#include "automation/com/EntryObjects.h"
 #include "automation/com/TarnixInterfaces.h"
 #include "model/File.h"
 
@@ -11,8 +12,10 @@ namespace tarnix::com {
 
 class FileObject final : public DispatchObject<_File> {
  public:
-  // A new object with one reference, for the caller.
-  static FileObject* Create(std::shared_ptr<tarnix::File> entry, ComPtr<ITypeInfo> typeInfo);
+  // A new object with one reference, for the caller. `owner`, when given, is
+  // told when the object goes.
+  static FileObject* Create(std::shared_ptr<tarnix::File> entry, ComPtr<ITypeInfo> typeInfo,
+                            std::shared_ptr<EntryObjects> owner = nullptr);
   // The class factory's entry: a new, empty entry.
   static HRESULT CreateInstance(REFIID iid, void** out);
 
@@ -33,10 +36,14 @@ class FileObject final : public DispatchObject<_File> {
   HRESULT STDMETHODCALLTYPE Rename(BSTR toName, VARIANT_BOOL* result) override;
 
  private:
-  FileObject(std::shared_ptr<tarnix::File> entry, ComPtr<ITypeInfo> typeInfo)
-      : DispatchObject(std::move(typeInfo)), entry_(std::move(entry)) {}
+  FileObject(std::shared_ptr<tarnix::File> entry, ComPtr<ITypeInfo> typeInfo, std::shared_ptr<EntryObjects> owner)
+      : DispatchObject(std::move(typeInfo)), entry_(std::move(entry)), owner_(std::move(owner)) {}
+  ~FileObject() override {
+    if (owner_) owner_->Forget(entry_.get());
+  }
 
   std::shared_ptr<tarnix::File> entry_;
+  std::shared_ptr<EntryObjects> owner_;
 };
 
 }  // namespace tarnix::com

@@ -27,8 +27,8 @@ HRESULT FilesObject::CreateInstance(REFIID iid, void** out) {
   return object->QueryInterface(iid, out);
 }
 
-_File* FilesObject::Wrap(std::shared_ptr<tarnix::File> entry) const {
-  return FileObject::Create(std::move(entry), fileType_);
+_File* FilesObject::Wrap(const std::shared_ptr<tarnix::File>& entry) const {
+  return entryObjects_->ObjectFor(entry, fileType_);
 }
 
 template <class Body>
@@ -89,7 +89,7 @@ HRESULT FilesObject::Add(BSTR fpath, BSTR name, LONG attributes, LONG size, BSTR
   *result = nullptr;
   return Guard([&] {
     auto entry = files_.Add(TextFromBstr(fpath), TextFromBstr(name), attributes, size, TextFromBstr(modified));
-    *result = Wrap(std::move(entry));
+    *result = Wrap(entry);
   });
 }
 
@@ -110,35 +110,39 @@ HRESULT FilesObject::get_NewEnum(IUnknown** result) {
   *result = nullptr;
   return Guard([&] {
     auto entries = std::make_shared<const EnumVariant::Entries>(files_.NewEnum());
-    *result = EnumVariant::Create(std::move(entries), fileType_);
+    *result = EnumVariant::Create(std::move(entries), entryObjects_, fileType_);
   });
 }
 
 HRESULT FilesObject::InvokeMember(DISPID id, WORD flags, DISPPARAMS* parameters, VARIANT* result,
                                   EXCEPINFO* exception, UINT* argumentError) {
-  // Add's last three parameters are typed and optional without a default:
-  // a caller that leaves them out passes 0, 0 and the empty text.
+  // Add's last three parameters are typed and optional without a default: a
+  // caller that leaves one out, at the end or in the middle, passes 0, 0 and
+  // the empty text. DispInvoke would pass a missing one's error code instead.
   if (id != kAddId || parameters == nullptr || parameters->cNamedArgs != 0 || parameters->cArgs < 2 ||
-      parameters->cArgs >= kAddParameters) {
+      parameters->cArgs > kAddParameters) {
     return DispatchObject::InvokeMember(id, flags, parameters, result, exception, argumentError);
   }
-  // Arguments run from last to first: the missing ones go in front.
-  const UINT missing = kAddParameters - parameters->cArgs;
-  std::vector<VARIANT> arguments(kAddParameters);
-  for (UINT i = 0; i < missing; ++i) {
-    const UINT parameter = kAddParameters - 1 - i;  // 4 Modified, 3 Size, 2 Attributes
-    VariantInit(&arguments[i]);
-    if (parameter == 4) {
-      V_VT(&arguments[i]) = VT_BSTR;
-      V_BSTR(&arguments[i]) = nullptr;
+  const UINT given = parameters->cArgs;
+  std::vector<VARIANT> arguments(kAddParameters);  // from the last parameter to the first, as DISPPARAMS runs
+  for (UINT parameter = 0; parameter < kAddParameters; ++parameter) {
+    VARIANT& argument = arguments[kAddParameters - 1 - parameter];
+    if (parameter < given) argument = parameters->rgvarg[given - 1 - parameter];
+    const bool omitted =
+        parameter >= given || (V_VT(&argument) == VT_ERROR && V_ERROR(&argument) == DISP_E_PARAMNOTFOUND);
+    if (parameter < 2 || !omitted) continue;
+    VariantInit(&argument);
+    if (parameter == kAddParameters - 1) {
+      V_VT(&argument) = VT_BSTR;
+      V_BSTR(&argument) = nullptr;
     } else {
-      V_VT(&arguments[i]) = VT_I4;
-      V_I4(&arguments[i]) = 0;
+      V_VT(&argument) = VT_I4;
+      V_I4(&argument) = 0;
     }
   }
-  for (UINT i = 0; i < parameters->cArgs; ++i) arguments[missing + i] = parameters->rgvarg[i];
-  DISPPARAMS padded = {arguments.data(), nullptr, kAddParameters, 0};
-  HRESULT outcome = DispatchObject::InvokeMember(id, flags, &padded, result, exception, argumentError);
+  DISPPARAMS complete = {arguments.data(), nullptr, kAddParameters, 0};
+  HRESULT outcome = DispatchObject::InvokeMember(id, flags, &complete, result, exception, argumentError);
+  const UINT missing = kAddParameters - given;
   if (argumentError != nullptr && *argumentError >= missing) *argumentError -= missing;
   return outcome;
 }

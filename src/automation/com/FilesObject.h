@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "automation/com/DispatchObject.h"
+#include "automation/com/EntryObjects.h"
 #include "automation/com/TarnixInterfaces.h"
 #include "model/Files.h"
 
@@ -46,16 +47,19 @@ class FilesObject final : public DispatchObject<_Files> {
 
  private:
   FilesObject(ComPtr<ITypeInfo> filesType, ComPtr<ITypeInfo> fileType)
-      : DispatchObject(std::move(filesType)), fileType_(std::move(fileType)) {}
+      : DispatchObject(std::move(filesType)),
+        fileType_(std::move(fileType)),
+        entryObjects_(std::make_shared<EntryObjects>()) {}
 
   // A _File reference for `entry`, handed to the caller.
-  _File* Wrap(std::shared_ptr<tarnix::File> entry) const;
+  _File* Wrap(const std::shared_ptr<tarnix::File>& entry) const;
   // Runs a member that answers true or false, false on its failure path.
   template <class Body>
   HRESULT Answer(VARIANT_BOOL* result, Body&& body);
 
   tarnix::Files files_;
   ComPtr<ITypeInfo> fileType_;  // for the File objects this object hands out
+  std::shared_ptr<EntryObjects> entryObjects_;
 };
 
 }  // namespace tarnix::com

@@ -45,6 +45,10 @@ For i = 1 To files.Count
   names = names & files(i).Name & " "
 Next
 Check "For Each walks in insertion order, not sorted", walked, names
+For Each entry In files
+  Exit For
+Next
+Check "For Each gives the object Item gives", entry Is files(1), True
 
 Set entry = files(1)
 Check "entry Copy", entry.Copy("copy.txt"), True
