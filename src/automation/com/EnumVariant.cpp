@@ -11,25 +11,6 @@ EnumVariant* EnumVariant::Create(std::shared_ptr<const Entries> entries, std::sh
   return new EnumVariant(std::move(entries), std::move(objects), std::move(fileType), 0);
 }
 
-HRESULT EnumVariant::QueryInterface(REFIID iid, void** out) {
-  if (out == nullptr) return E_POINTER;
-  if (iid != IID_IUnknown && iid != IID_IEnumVARIANT) {
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  *out = static_cast<IEnumVARIANT*>(this);
-  AddRef();
-  return S_OK;
-}
-
-ULONG EnumVariant::AddRef() { return ++references_; }
-
-ULONG EnumVariant::Release() {
-  ULONG left = --references_;
-  if (left == 0) delete this;
-  return left;
-}
-
 HRESULT EnumVariant::Next(ULONG count, VARIANT* items, ULONG* fetched) {
   if (fetched != nullptr) *fetched = 0;
   if (items == nullptr || (fetched == nullptr && count > 1)) return E_POINTER;

@@ -4,27 +4,23 @@
 
 #include <oaidl.h>
 
-#include <atomic>
 #include <memory>
 #include <vector>
 
 #include "automation/com/ComPtr.h"
 #include "automation/com/EntryObjects.h"
 #include "automation/com/Module.h"
+#include "automation/com/SingleInterfaceObject.h"
 #include "model/File.h"
 
 namespace tarnix::com {
 
-class EnumVariant final : public IEnumVARIANT {
+class EnumVariant final : public SingleInterfaceObject<IEnumVARIANT> {
  public:
   using Entries = std::vector<std::shared_ptr<tarnix::File>>;
 
   static EnumVariant* Create(std::shared_ptr<const Entries> entries, std::shared_ptr<EntryObjects> objects,
                              ComPtr<ITypeInfo> fileType);
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
 
   HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* items, ULONG* fetched) override;
   HRESULT STDMETHODCALLTYPE Skip(ULONG count) override;
@@ -38,10 +34,7 @@ class EnumVariant final : public IEnumVARIANT {
         objects_(std::move(objects)),
         fileType_(std::move(fileType)),
         position_(position) {}
-  ~EnumVariant() = default;
-
   ModuleReference module_;
-  std::atomic<ULONG> references_{1};
   std::shared_ptr<const Entries> entries_;
   std::shared_ptr<EntryObjects> objects_;
   ComPtr<ITypeInfo> fileType_;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "automation/native/BoundArguments.h"
+#include "automation/native/PropertyBindings.h"
 
 namespace tarnix::automation {
 namespace {
@@ -19,48 +20,21 @@ File& EntryOf(Object& self) { return *static_cast<FileObject&>(self).Entry(); }
 // In the interface's slot order.
 std::span<const Member> FileMembers() {
   static const Member members[] = {
-      {u"Name", kGet, kDefaultMemberId, Type::kText, {},
-       [](Object& self, Arguments) { return TextResult(EntryOf(self).Name); }},
-      {u"Name", kPut, kDefaultMemberId, Type::kNone, {{u"", Type::kText}},
-       [](Object& self, Arguments args) {
-         EntryOf(self).Name = args.TextAt(0);
-         return Result();
-       }},
-      {u"Attributes", kGet, MemberId(0x40030000), Type::kLong, {},
-       [](Object& self, Arguments) { return LongResult(EntryOf(self).Attributes); }},
+      {u"Name", kGet, kDefaultMemberId, Type::kText, {}, GetText<EntryOf, &File::Name>},
+      {u"Name", kPut, kDefaultMemberId, Type::kNone, {{u"", Type::kText}}, PutText<EntryOf, &File::Name>},
+      {u"Attributes", kGet, MemberId(0x40030000), Type::kLong, {}, GetLong<EntryOf, &File::Attributes>},
       {u"Attributes", kPut, MemberId(0x40030000), Type::kNone, {{u"", Type::kLong}},
-       [](Object& self, Arguments args) {
-         EntryOf(self).Attributes = args.LongAt(0);
-         return Result();
-       }},
-      {u"Size", kGet, MemberId(0x40030001), Type::kLong, {},
-       [](Object& self, Arguments) { return LongResult(EntryOf(self).Size); }},
-      {u"Size", kPut, MemberId(0x40030001), Type::kNone, {{u"", Type::kLong}},
-       [](Object& self, Arguments args) {
-         EntryOf(self).Size = args.LongAt(0);
-         return Result();
-       }},
-      {u"Modified", kGet, MemberId(0x40030002), Type::kText, {},
-       [](Object& self, Arguments) { return TextResult(EntryOf(self).Modified); }},
+       PutLong<EntryOf, &File::Attributes>},
+      {u"Size", kGet, MemberId(0x40030001), Type::kLong, {}, GetLong<EntryOf, &File::Size>},
+      {u"Size", kPut, MemberId(0x40030001), Type::kNone, {{u"", Type::kLong}}, PutLong<EntryOf, &File::Size>},
+      {u"Modified", kGet, MemberId(0x40030002), Type::kText, {}, GetText<EntryOf, &File::Modified>},
       {u"Modified", kPut, MemberId(0x40030002), Type::kNone, {{u"", Type::kText}},
-       [](Object& self, Arguments args) {
-         EntryOf(self).Modified = args.TextAt(0);
-         return Result();
-       }},
-      {u"Path", kGet, MemberId(0x40030003), Type::kText, {},
-       [](Object& self, Arguments) { return TextResult(EntryOf(self).Path); }},
-      {u"Path", kPut, MemberId(0x40030003), Type::kNone, {{u"", Type::kText}},
-       [](Object& self, Arguments args) {
-         EntryOf(self).Path = args.TextAt(0);
-         return Result();
-       }},
-      {u"LastError", kGet, MemberId(0x40030004), Type::kText, {},
-       [](Object& self, Arguments) { return TextResult(EntryOf(self).LastError); }},
+       PutText<EntryOf, &File::Modified>},
+      {u"Path", kGet, MemberId(0x40030003), Type::kText, {}, GetText<EntryOf, &File::Path>},
+      {u"Path", kPut, MemberId(0x40030003), Type::kNone, {{u"", Type::kText}}, PutText<EntryOf, &File::Path>},
+      {u"LastError", kGet, MemberId(0x40030004), Type::kText, {}, GetText<EntryOf, &File::LastError>},
       {u"LastError", kPut, MemberId(0x40030004), Type::kNone, {{u"", Type::kText}},
-       [](Object& self, Arguments args) {
-         EntryOf(self).LastError = args.TextAt(0);
-         return Result();
-       }},
+       PutText<EntryOf, &File::LastError>},
       {u"Copy", kMethod, MemberId(0x60030000), Type::kBoolean, {{u"ToName", Type::kText}},
        [](Object& self, Arguments args) { return BooleanResult(EntryOf(self).Copy(args.TextAt(0))); }},
       {u"KillFile", kMethod, MemberId(0x60030001), Type::kBoolean, {},

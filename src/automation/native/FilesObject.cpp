@@ -5,6 +5,7 @@
 #include <span>
 
 #include "automation/native/BoundArguments.h"
+#include "automation/native/PropertyBindings.h"
 #include "automation/native/Enumerator.h"
 #include "automation/native/FileObject.h"
 
@@ -21,34 +22,18 @@ Files& FilesOf(Object& self) { return static_cast<FilesObject&>(self).Core(); }
 // In the interface's slot order.
 std::span<const Member> FilesMembers() {
   static const Member members[] = {
-      {u"Mask", kGet, MemberId(0x40030002), Type::kText, {},
-       [](Object& self, Arguments) { return TextResult(FilesOf(self).Mask); }},
+      {u"Mask", kGet, MemberId(0x40030002), Type::kText, {}, GetText<FilesOf, &Files::Mask>},
       {u"Mask", kPut, MemberId(0x40030002), Type::kNone, {{u"", Type::kText}},
-       [](Object& self, Arguments args) {
-         FilesOf(self).Mask = args.TextAt(0);
-         return Result();
-       }},
-      {u"LastError", kGet, MemberId(0x40030003), Type::kText, {},
-       [](Object& self, Arguments) { return TextResult(FilesOf(self).LastError); }},
+       PutText<FilesOf, &Files::Mask>},
+      {u"LastError", kGet, MemberId(0x40030003), Type::kText, {}, GetText<FilesOf, &Files::LastError>},
       {u"LastError", kPut, MemberId(0x40030003), Type::kNone, {{u"", Type::kText}},
-       [](Object& self, Arguments args) {
-         FilesOf(self).LastError = args.TextAt(0);
-         return Result();
-       }},
-      {u"Attributes", kGet, MemberId(0x40030004), Type::kText, {},
-       [](Object& self, Arguments) { return TextResult(FilesOf(self).Attributes); }},
+       PutText<FilesOf, &Files::LastError>},
+      {u"Attributes", kGet, MemberId(0x40030004), Type::kText, {}, GetText<FilesOf, &Files::Attributes>},
       {u"Attributes", kPut, MemberId(0x40030004), Type::kNone, {{u"", Type::kText}},
-       [](Object& self, Arguments args) {
-         FilesOf(self).Attributes = args.TextAt(0);
-         return Result();
-       }},
-      {u"Sorted", kGet, MemberId(0x40030006), Type::kBoolean, {},
-       [](Object& self, Arguments) { return BooleanResult(FilesOf(self).Sorted); }},
+       PutText<FilesOf, &Files::Attributes>},
+      {u"Sorted", kGet, MemberId(0x40030006), Type::kBoolean, {}, GetBoolean<FilesOf, &Files::Sorted>},
       {u"Sorted", kPut, MemberId(0x40030006), Type::kNone, {{u"", Type::kBoolean}},
-       [](Object& self, Arguments args) {
-         FilesOf(self).Sorted = args.BooleanAt(0);
-         return Result();
-       }},
+       PutBoolean<FilesOf, &Files::Sorted>},
       {u"Path", kPut, MemberId(0x68030001), Type::kNone, {{u"", Type::kText}},
        [](Object& self, Arguments args) {
          FilesOf(self).SetPath(args.TextAt(0));
