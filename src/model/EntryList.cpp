@@ -1,5 +1,6 @@
 #include "model/EntryList.h"
 
+#include <tuple>
 #include <utility>
 
 #include "platform/Failure.h"
@@ -8,15 +9,17 @@ namespace tarnix {
 
 void EntryList::Append(Entry entry, TextView key) {
   const Text* storedKey = nullptr;
+  KeyIndex::iterator slot = keys_.end();
   if (!key.empty()) {
-    auto [slot, inserted] = keys_.try_emplace(Text(key), entry);
+    bool inserted = false;
+    std::tie(slot, inserted) = keys_.try_emplace(Text(key), entry);
     if (!inserted) throw ClassicFailure(Classic::DuplicateKey);
     storedKey = &slot->first;
   }
   try {
     records_.push_back(Record{std::move(entry), storedKey});
   } catch (...) {
-    if (storedKey != nullptr) keys_.erase(*storedKey);
+    if (slot != keys_.end()) keys_.erase(slot);
     throw;
   }
 }
@@ -50,7 +53,8 @@ void EntryList::Remove(TextView key) {
 
 void EntryList::EraseRecord(std::size_t offset) {
   const Text* key = records_[offset].key;
-  if (key != nullptr) keys_.erase(*key);
+  // By position in the index: the key text lives in the node being erased.
+  if (key != nullptr) keys_.erase(keys_.find(*key));
   records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(offset));
 }
 

@@ -20,13 +20,11 @@ decltype(auto) RunTrapped(Text& lastError, Body&& body) {
     lastError = failure.Description();
     throw;
   } catch (const std::bad_alloc&) {
-    Failure failure = ClassicFailure(Classic::OutOfMemory);
-    lastError = failure.Description();
-    throw failure;
-  } catch (const std::length_error&) {
-    Failure failure = ClassicFailure(Classic::OutOfMemory);
-    lastError = failure.Description();
-    throw failure;
+    lastError = ClassicFailure(Classic::OutOfMemory).Description();
+    throw ClassicFailure(Classic::OutOfMemory);
+  } catch (const std::length_error&) {  // a string or list beyond its size limit
+    lastError = ClassicFailure(Classic::OutOfMemory).Description();
+    throw ClassicFailure(Classic::OutOfMemory);
   }
 }
 
