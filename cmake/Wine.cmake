@@ -1,16 +1,34 @@
 # Runs the Windows test programs under Wine, in a private prefix inside the
 # build folder (never ~/.wine). The prefix is made by the ctest fixture
-# "wine-prefix" and taken down by "wine-stop".
-set(TARNIX_WINE_LOADER /usr/lib/wine/wine64 CACHE FILEPATH "The 64-bit Wine loader")
+# "wine-prefix" and taken down by "wine-stop". The 64-bit build runs the
+# host's 64-bit Wine; the 32-bit build runs a WoW64 prefix of the 32-bit
+# Wine kept in a Debian chroot (cmake/wine32-chroot.sh).
 set(TARNIX_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(TARNIX_WINE_LOADER /usr/lib/wine/wine64 CACHE FILEPATH "The 64-bit Wine loader")
+  set(wine_run_template ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh.in)
+  # Programs of the prefix's own bitness.
+  set(TARNIX_WINE_SYSTEM "C:\\windows\\system32")
+else()
+  set(TARNIX_WINE32_CHROOT ${CMAKE_CURRENT_LIST_DIR}/wine32-chroot.sh)
+  set(wine_run_template ${CMAKE_CURRENT_LIST_DIR}/wine32-run.sh.in)
+  set(TARNIX_WINE_SYSTEM "C:\\windows\\syswow64")
+endif()
+configure_file(${wine_run_template} ${CMAKE_BINARY_DIR}/wine-run @ONLY
   FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
 
-# Adds the fixtures once; every Wine test requires "wine-prefix".
+# Adds the fixtures once; every Wine test requires "wine-prefix". Every test
+# that runs Wine carries the label "wine".
 function(tarnix_add_wine_fixtures)
   add_test(NAME wine-prefix COMMAND ${CMAKE_BINARY_DIR}/wine-run wineboot --init)
-  set_tests_properties(wine-prefix PROPERTIES FIXTURES_SETUP wine-prefix TIMEOUT 300)
+  set_tests_properties(wine-prefix PROPERTIES FIXTURES_SETUP wine-prefix TIMEOUT 300 LABELS wine)
+  if(TARNIX_WINE32_CHROOT)
+    # Made once per machine, reused by every build after.
+    add_test(NAME wine32-chroot COMMAND ${TARNIX_WINE32_CHROOT} ensure)
+    set_tests_properties(wine32-chroot PROPERTIES FIXTURES_SETUP wine32-chroot TIMEOUT 1800 LABELS wine)
+    set_tests_properties(wine-prefix PROPERTIES FIXTURES_REQUIRED wine32-chroot)
+  endif()
   add_test(NAME wine-stop COMMAND ${CMAKE_BINARY_DIR}/wine-run --stop)
-  set_tests_properties(wine-stop PROPERTIES FIXTURES_CLEANUP wine-prefix)
+  set_tests_properties(wine-stop PROPERTIES FIXTURES_CLEANUP wine-prefix LABELS wine)
 endfunction()

@@ -3,9 +3,11 @@
 # (Debian 12). Does nothing when everything is present.
 set -eu
 
+# debootstrap and qemu-user-static make and run the chroot of the 32-bit
+# Wine (cmake/wine32-chroot.sh).
 packages="cmake ninja-build g++ libgtest-dev googletest libbenchmark-dev \
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools \
-  wine wine64 libwine-dev icoutils"
+  wine wine64 libwine-dev icoutils debootstrap qemu-user-static"
 
 missing=""
 for package in $packages; do
@@ -28,7 +30,7 @@ else
 fi
 export DEBIAN_FRONTEND=noninteractive
 # wine32 is left out on purpose: with it, /usr/bin/wine picks the 32-bit
-# loader, which these machines cannot run.
+# loader, which these machines cannot run. The 32-bit Wine lives in a chroot.
 $as_root apt-get update -q
 # shellcheck disable=SC2086
 $as_root apt-get install -y -q $missing

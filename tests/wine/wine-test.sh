@@ -1,8 +1,9 @@
 #!/bin/sh
-# Runs one Wine test step in this build's private prefix.
-#   wine-test.sh WINE_RUN register DLL        regsvr32 the DLL
-#   wine-test.sh WINE_RUN unregister DLL      regsvr32 /u the DLL
-#   wine-test.sh WINE_RUN script WORK HARNESS BODY FOOTER [FOLDER...]
+# Runs one Wine test step in this build's private prefix, with the programs
+# of SYSTEM (C:\windows\system32 or, for the 32-bit DLL, C:\windows\syswow64).
+#   wine-test.sh WINE_RUN SYSTEM register DLL        regsvr32 the DLL
+#   wine-test.sh WINE_RUN SYSTEM unregister DLL      regsvr32 /u the DLL
+#   wine-test.sh WINE_RUN SYSTEM script WORK HARNESS BODY FOOTER [FOLDER...]
 #       joins harness, body and footer into one script beside the empty
 #       folder WORK, runs it with cscript (the Windows paths of WORK and of
 #       the FOLDERs are its arguments) and passes only when the script ends
@@ -10,8 +11,9 @@
 #       0 and prints nothing on an uncaught error.
 set -u
 wine_run=$1
-step=$2
-shift 2
+system=$2
+step=$3
+shift 3
 
 windows_path() {  # Wine's Z: drive is the Unix root
   printf 'Z:%s' "$1" | tr '/' '\\'
@@ -19,10 +21,10 @@ windows_path() {  # Wine's Z: drive is the Unix root
 
 case "$step" in
   register)
-    exec "$wine_run" regsvr32 /s "$(windows_path "$1")"
+    exec "$wine_run" "$system\\regsvr32.exe" /s "$(windows_path "$1")"
     ;;
   unregister)
-    exec "$wine_run" regsvr32 /u /s "$(windows_path "$1")"
+    exec "$wine_run" "$system\\regsvr32.exe" /u /s "$(windows_path "$1")"
     ;;
   script)
     work=$1 harness=$2 body=$3 footer=$4
@@ -39,7 +41,7 @@ case "$step" in
         *) set -- "$@" "$folder" ;;
       esac
     done
-    output=$("$wine_run" cscript //nologo "$(windows_path "$script")" "$@" 2>&1)
+    output=$("$wine_run" "$system\\cscript.exe" //nologo "$(windows_path "$script")" "$@" 2>&1)
     status=$?
     printf '%s\n' "$output" | tr -d '\r'
     last=$(printf '%s\n' "$output" | tr -d '\r' | grep -v '^$' | tail -n 1)
