@@ -5,7 +5,7 @@ set -eu
 
 # debootstrap and qemu-user-static make and run the chroot of the 32-bit
 # Wine (cmake/wine32-chroot.sh).
-packages="cmake ninja-build g++ libgtest-dev googletest libbenchmark-dev \
+packages="cmake ninja-build ccache g++ libgtest-dev googletest libbenchmark-dev \
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools \
   wine wine64 libwine-dev icoutils debootstrap qemu-user-static"
 
