@@ -214,7 +214,7 @@ enter() {
   IFS=$newline
   for dir in ${TARNIX_WINE32_BINDS:-}; do
     mkdir -p "$root$dir"
-    mount --bind "$dir" "$root$dir"
+    mount --rbind "$dir" "$root$dir"
   done
   unset IFS
   user=${SUDO_UID:-0}:${SUDO_GID:-0}

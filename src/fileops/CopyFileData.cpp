@@ -1,7 +1,10 @@
 #include "fileops/CopyFileData.h"
 
+#include <optional>
+
 #include "platform/DirectorySearch.h"
 #include "platform/FileSystem.h"
+#include "platform/ReplacementFile.h"
 
 namespace tarnix {
 namespace {
@@ -21,15 +24,19 @@ bool CopyFileData(TextView fromName, TextView toName) noexcept {
   try {
     if (!SourceIsAPlainFile(fromName)) return false;
     OpenedFile source = OpenedFile::ForReading(fromName);
-    OpenedFile destination = OpenedFile::ForWriting(toName);
-    if (source.Identity() == destination.Identity()) return true;
-    const std::uint64_t length = source.CopyTo(destination);
-    destination.Truncate(length);
+    // An existing destination must be one this process may write, as when
+    // the bytes went straight into it: replacing it must not get round a
+    // read-only file. It is closed again before it is replaced.
+    if (std::optional<OpenedFile> existing = OpenedFile::ForWritingIfPresent(toName)) {
+      if (existing->Identity() == source.Identity()) return true;
+    }
+    ReplacementFile replacement = ReplacementFile::Beside(toName);
+    source.CopyTo(replacement.Contents());
     source.Close();
-    destination.Close();
+    replacement.Commit();
     return true;
   } catch (...) {
-    return false;  // both files are closed on the way out
+    return false;  // every file is closed, and the new one removed, on the way out
   }
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "platform/Text.h"
 
@@ -35,9 +36,9 @@ class OpenedFile {
  public:
   // Opens an existing file for reading.
   static OpenedFile ForReading(TextView path);
-  // Opens for writing from the start, creating the file when it is absent and
-  // keeping its bytes when it exists.
-  static OpenedFile ForWriting(TextView path);
+  // Opens an existing file for writing without changing a byte of it: the
+  // test that it may be written. Nothing when there is no such file.
+  static std::optional<OpenedFile> ForWritingIfPresent(TextView path);
 
   OpenedFile(OpenedFile&&) noexcept;
   OpenedFile& operator=(OpenedFile&&) noexcept;
@@ -48,14 +49,13 @@ class OpenedFile {
   // at its position, through one bounded buffer or in the kernel; returns the
   // number of bytes copied.
   std::uint64_t CopyTo(OpenedFile& destination);
-  // Cuts the file at `length` bytes.
-  void Truncate(std::uint64_t length);
   // Closes, reporting a failure the system reports on closing.
   void Close();
 
   struct Handle;
 
  private:
+  friend class ReplacementFile;
   explicit OpenedFile(std::unique_ptr<Handle> handle);
   std::unique_ptr<Handle> handle_;
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "TempFolder.h"
 #include "TestSupport.h"
@@ -25,6 +26,7 @@ TEST(CopyFileData, CopiesEverySizeByteForByte) {
     folder.Write(u"source.bin", bytes);
     EXPECT_TRUE(CopyFileData(folder / u"source.bin", folder / u"copy.bin")) << size;
     EXPECT_EQ(folder.Read(u"copy.bin"), bytes) << size;
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"copy.bin", "source.bin"})) << size;
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -96,6 +97,16 @@ std::string TempFolder::ReadRange(TextView name, std::uint64_t offset, std::size
 bool TempFolder::Holds(TextView name) const {
   std::error_code ignored;
   return fs::exists(Native(*this / name), ignored);
+}
+
+std::vector<std::string> TempFolder::Names() const {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(Native(path_))) {
+    const std::u8string name = entry.path().filename().u8string();
+    names.emplace_back(name.begin(), name.end());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 std::uint64_t TempFolder::SizeOf(TextView name) const { return fs::file_size(Native(*this / name)); }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Text.h"
 
@@ -31,6 +32,9 @@ class TempFolder {
   std::string Read(TextView name) const;
   std::string ReadRange(TextView name, std::uint64_t offset, std::size_t count) const;
   bool Holds(TextView name) const;
+  // The names of everything in the folder itself, hidden ones included, in
+  // UTF-8 and sorted.
+  std::vector<std::string> Names() const;
   std::uint64_t SizeOf(TextView name) const;
   void MakeFolder(TextView name) const;
   // Marks the file hidden where the file system has such a mark (Windows);

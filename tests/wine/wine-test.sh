@@ -9,6 +9,10 @@
 #       the FOLDERs are its arguments) and passes only when the script ends
 #       with "N passed, 0 failed" and exit code 0: cscript under Wine exits
 #       0 and prints nothing on an uncaught error.
+#   wine-test.sh WINE_RUN SYSTEM full-volume DIR WORK HARNESS BODY FOOTER
+#       the script step with the small volume mounted at DIR (see
+#       small-volume.sh) as drive T: of the prefix, then checks from outside
+#       that the volume holds nothing but old.bin; skips when DIR is no mount.
 set -u
 wine_run=$1
 system=$2
@@ -25,6 +29,19 @@ case "$step" in
     ;;
   unregister)
     exec "$wine_run" "$system\\regsvr32.exe" /u /s "$(windows_path "$1")"
+    ;;
+  full-volume)
+    dir=$1
+    shift
+    if ! mountpoint -q "$dir"; then
+      echo "SKIPPED: the copy onto a full volume needs the small tmpfs at $dir, which only root can mount"
+      exit 0
+    fi
+    rm -rf "${dir:?}"/* "$dir"/.[!.]*
+    ln -sfn "$dir" "$(dirname "$wine_run")/wineprefix/dosdevices/t:"
+    "$0" "$wine_run" "$system" script "$@" 'T:\' || exit 1
+    left=$(ls -A "$dir")
+    [ "$left" = old.bin ] || { echo "the volume holds: $left"; exit 1; }
     ;;
   script)
     work=$1 harness=$2 body=$3 footer=$4

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/posix/NativePath.h"
+#include "platform/posix/OpenedFileHandle.h"
 
 namespace tarnix {
 
@@ -49,14 +50,6 @@ void DeleteSingleFile(TextView path) {
   if (::unlink(native.c_str()) != 0) throw posix::ErrnoFailure(errno, native);
 }
 
-struct OpenedFile::Handle {
-  ~Handle() {
-    if (descriptor >= 0) ::close(descriptor);
-  }
-  int descriptor = -1;
-  std::string path;
-};
-
 OpenedFile::OpenedFile(std::unique_ptr<Handle> handle) : handle_(std::move(handle)) {}
 OpenedFile::OpenedFile(OpenedFile&&) noexcept = default;
 OpenedFile& OpenedFile::operator=(OpenedFile&&) noexcept = default;
@@ -64,11 +57,15 @@ OpenedFile::~OpenedFile() = default;
 
 namespace {
 
-std::unique_ptr<OpenedFile::Handle> Open(TextView path, int flags) {
+// Opens an existing file; a missing one is no handle when `missingIsNothing`.
+std::unique_ptr<OpenedFile::Handle> Open(TextView path, int flags, bool missingIsNothing = false) {
   auto handle = std::make_unique<OpenedFile::Handle>();
   handle->path = posix::NativePath(path);
-  handle->descriptor = ::open(handle->path.c_str(), flags | O_CLOEXEC, 0666);
-  if (handle->descriptor < 0) throw posix::ErrnoFailure(errno, handle->path);
+  handle->descriptor = ::open(handle->path.c_str(), flags | O_CLOEXEC);
+  if (handle->descriptor < 0) {
+    if (missingIsNothing && errno == ENOENT) return nullptr;
+    throw posix::ErrnoFailure(errno, handle->path);
+  }
   return handle;
 }
 
@@ -81,7 +78,11 @@ bool KernelCopyUnavailable(int error) {
 
 OpenedFile OpenedFile::ForReading(TextView path) { return OpenedFile(Open(path, O_RDONLY)); }
 
-OpenedFile OpenedFile::ForWriting(TextView path) { return OpenedFile(Open(path, O_WRONLY | O_CREAT)); }
+std::optional<OpenedFile> OpenedFile::ForWritingIfPresent(TextView path) {
+  std::unique_ptr<Handle> handle = Open(path, O_WRONLY, true);
+  if (!handle) return std::nullopt;
+  return OpenedFile(std::move(handle));
+}
 
 FileIdentity OpenedFile::Identity() const {
   struct stat status;
@@ -123,12 +124,6 @@ std::uint64_t OpenedFile::CopyTo(OpenedFile& destination) {
       written += step;
     }
     copied += static_cast<std::uint64_t>(read);
-  }
-}
-
-void OpenedFile::Truncate(std::uint64_t length) {
-  if (::ftruncate(handle_->descriptor, static_cast<off_t>(length)) != 0) {
-    throw posix::ErrnoFailure(errno, handle_->path);
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "platform/win32/OpenedFileHandle.h"
 #include "platform/win32/WidePath.h"
 
 namespace tarnix {
@@ -25,13 +26,6 @@ void RenameEntry(TextView from, TextView to) {
 
 void DeleteSingleFile(TextView path) { Check(DeleteFileW(win32::WidePath(path).c_str())); }
 
-struct OpenedFile::Handle {
-  ~Handle() {
-    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-  }
-  HANDLE file = INVALID_HANDLE_VALUE;
-};
-
 OpenedFile::OpenedFile(std::unique_ptr<Handle> handle) : handle_(std::move(handle)) {}
 OpenedFile::OpenedFile(OpenedFile&&) noexcept = default;
 OpenedFile& OpenedFile::operator=(OpenedFile&&) noexcept = default;
@@ -39,20 +33,29 @@ OpenedFile::~OpenedFile() = default;
 
 namespace {
 
-std::unique_ptr<OpenedFile::Handle> Open(TextView path, DWORD access, DWORD disposition) {
+// Opens an existing file; a missing one is no handle when `missingIsNothing`.
+std::unique_ptr<OpenedFile::Handle> Open(TextView path, DWORD access, bool missingIsNothing = false) {
   auto handle = std::make_unique<OpenedFile::Handle>();
   handle->file = CreateFileW(win32::WidePath(path).c_str(), access,
-                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, disposition,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-  if (handle->file == INVALID_HANDLE_VALUE) throw win32::LastErrorFailure(GetLastError());
+  if (handle->file == INVALID_HANDLE_VALUE) {
+    DWORD error = GetLastError();
+    if (missingIsNothing && error == ERROR_FILE_NOT_FOUND) return nullptr;
+    throw win32::LastErrorFailure(error);
+  }
   return handle;
 }
 
 }  // namespace
 
-OpenedFile OpenedFile::ForReading(TextView path) { return OpenedFile(Open(path, GENERIC_READ, OPEN_EXISTING)); }
+OpenedFile OpenedFile::ForReading(TextView path) { return OpenedFile(Open(path, GENERIC_READ)); }
 
-OpenedFile OpenedFile::ForWriting(TextView path) { return OpenedFile(Open(path, GENERIC_WRITE, OPEN_ALWAYS)); }
+std::optional<OpenedFile> OpenedFile::ForWritingIfPresent(TextView path) {
+  std::unique_ptr<Handle> handle = Open(path, GENERIC_WRITE, true);
+  if (!handle) return std::nullopt;
+  return OpenedFile(std::move(handle));
+}
 
 FileIdentity OpenedFile::Identity() const {
   BY_HANDLE_FILE_INFORMATION information;
@@ -76,13 +79,6 @@ std::uint64_t OpenedFile::CopyTo(OpenedFile& destination) {
     }
     copied += read;
   }
-}
-
-void OpenedFile::Truncate(std::uint64_t length) {
-  LARGE_INTEGER position;
-  position.QuadPart = static_cast<LONGLONG>(length);
-  Check(SetFilePointerEx(handle_->file, position, nullptr, FILE_BEGIN));
-  Check(SetEndOfFile(handle_->file));
 }
 
 void OpenedFile::Close() {

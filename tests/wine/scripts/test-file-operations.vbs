@@ -84,6 +84,30 @@ For Each c In cases
   Check "destination untouched by Copy from " & c, ReadFile("existing.txt"), "keep me"
 Next
 
+' A copy takes the destination's place in one step and leaves nothing else:
+' the destination keeps its attributes; a read-only one is refused as before.
+fso.CreateFolder work & "copies"
+WriteFile "copies\plain.txt", "old"
+WriteFile "copies\hidden.txt", "old"
+WriteFile "copies\readonly.txt", "old"
+fso.GetFile(work & "copies\hidden.txt").Attributes = 34    ' hidden and archive
+fso.GetFile(work & "copies\readonly.txt").Attributes = 33  ' read-only and archive
+Check "Copy over a plain file", files.Copy("existing.txt", "copies\plain.txt"), True
+Check "its new content", ReadFile("copies\plain.txt"), "keep me"
+Check "it is not hidden", fso.GetFile(work & "copies\plain.txt").Attributes And 2, 0
+Check "Copy from the replaced file", files.Copy("copies\plain.txt", "copies\again.txt"), True
+Check "Copy over a hidden file", files.Copy("existing.txt", "copies\hidden.txt"), True
+Check "it stays hidden", fso.GetFile(work & "copies\hidden.txt").Attributes And 2, 2
+On Error Resume Next
+files.Copy "existing.txt", "copies\readonly.txt"
+CheckError "Copy over a read-only file", -2147220836, "Error copying file"
+On Error GoTo 0
+Check "the read-only file is intact", ReadFile("copies\readonly.txt"), "old"
+Check "and still read-only", fso.GetFile(work & "copies\readonly.txt").Attributes And 1, 1
+Check "nothing else in the folder", fso.GetFolder(work & "copies").Files.Count, 4
+Check "no file of the copy's own left", files.Exists(work & "copies\.tarnix-*"), False
+fso.GetFile(work & "copies\readonly.txt").Attributes = 32
+
 ' A File entry works on Path & Name; a relative target goes to its own Path.
 fso.CreateFolder work & "entries"
 WriteFile "entries\e.txt", "entry"
