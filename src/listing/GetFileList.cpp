@@ -11,14 +11,14 @@ namespace tarnix {
 bool Files::GetFileList(const Value& newPath) {
   return RunTrapped(LastError, [&] {
     Text pattern;
-    Text folder;
     if (newPath.IsMissing()) {
       pattern = DefaultSearchPattern(path_, Mask);
-      folder = path_;
     } else {
       pattern = newPath.ToText();
-      folder = FolderPartOf(pattern, path_);
+      CheckPatternLength(pattern);
     }
+    // Path & Mask with a Mask that names no folder gives Path itself.
+    const Text folder = FolderPartOf(pattern);
 
     AttributeFilter filter(Attributes);
     // Starts at zero and keeps the last converted time: an entry whose time

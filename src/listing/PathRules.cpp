@@ -33,11 +33,15 @@ Text DefaultSearchPattern(TextView path, TextView mask) {
   return pattern;
 }
 
-Text FolderPartOf(TextView pattern, TextView path) {
+Text FolderPartOf(TextView pattern) {
+  std::size_t separator = pattern.find_last_of(u"\\/");
+  if (separator != TextView::npos) return Text(pattern.substr(0, separator + 1));
+  if (pattern.size() >= 2 && pattern[1] == u':') return Text(pattern.substr(0, 2));
+  return Text();
+}
+
+void CheckPatternLength(TextView pattern) {
   if (pattern.size() > 32767) throw ClassicFailure(Classic::Overflow);
-  std::size_t separator = pattern.rfind(u'\\');
-  if (separator == TextView::npos) return Text(path);
-  return Text(pattern.substr(0, separator + 1));
 }
 
 void Files::SetPath(TextView value) { path_ = NormalisePath(value); }

@@ -21,10 +21,13 @@ Text ResolveName(TextView folder, TextView name);
 // or by "*.*" when Mask is empty.
 Text DefaultSearchPattern(TextView path, TextView mask);
 
-// The folder part of an explicit search pattern: everything up to and
-// including its last "\", or `path` when it holds none. Only "\" counts here.
-// A pattern longer than 32767 characters fails with 6, as the position the
-// scan counts with is a 16-bit integer.
-Text FolderPartOf(TextView pattern, TextView path);
+// The folder a listing's entries are given, so that folder and name make the
+// file the search found: the pattern up to and including its last "\" or
+// "/", else up to the colon of a drive-relative pattern ("C:*.txt" gives
+// "C:"), else empty (the search ran in the current directory).
+Text FolderPartOf(TextView pattern);
+
+// An explicit search pattern longer than 32767 characters fails with 6.
+void CheckPatternLength(TextView pattern);
 
 }  // namespace tarnix

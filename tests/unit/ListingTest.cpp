@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 
 #include "TempFolder.h"
@@ -73,22 +74,70 @@ TEST_F(Listing, TakesTheFolderPartOfAnExplicitPatternUpToItsLastBackslash) {
   EXPECT_EQ(files.LastError, u"");
 }
 
-TEST_F(Listing, GivesPathAsTheFolderWhenThePatternHasNoBackslash) {
-  Text forward = folder / u"*.bat";
+TEST_F(Listing, GivesEachEntryTheFolderItWasFoundInWhateverTheSeparator) {
+  // Path & Name must name the file listed, or an operation on the entry acts
+  // on another file.
+  Text forward = folder / u"sub\\*.txt";
   for (char16_t& c : forward) {
     if (c == u'\\') c = u'/';
   }
-  files.SetPath(u"P:\\");
-  files.GetFileList(Value(forward));
-  ASSERT_EQ(ListedNames(files), (std::set<Text>{u"run.bat"}));
-  EXPECT_EQ(files.Item(Value(1))->Path, u"P:\\");
+  const Text forwardFolder = forward.substr(0, forward.size() - 5);
+  files.SetPath(folder.Path());
+  struct Case {
+    const char* label;
+    Text mask;
+    Value pattern;
+    Text fpath;
+  } cases[] = {
+      {"pattern with /", u"", Value(forward), forwardFolder},
+      {"Mask with \\", u"sub\\*.txt", Value::Missing(), folder / u"sub\\"},
+      {"Mask with /", u"sub/*.txt", Value::Missing(), folder / u"sub/"},
+  };
+  for (const Case& c : cases) {
+    files.ClearFileList();
+    files.Mask = c.mask;
+    EXPECT_TRUE(files.GetFileList(c.pattern)) << c.label;
+    ASSERT_EQ(ListedNames(files), (std::set<Text>{u"inner.txt"})) << c.label;
+    EXPECT_EQ(files.Item(Value(1))->Path, c.fpath) << c.label;
+  }
+  EXPECT_EQ(files.GetPath(), folder.Path());
 }
 
-TEST_F(Listing, SearchesAMaskWithASubfolderButKeepsPathAsTheFolder) {
+TEST_F(Listing, AnEntryOfAPatternWrittenWithSlashesActsOnTheFileListed) {
+  folder.Write(u"victim.txt", "keep");
+  folder.Write(u"sub\\victim.txt", "listed");
+  Text forward = folder / u"sub\\victim.*";
+  for (char16_t& c : forward) {
+    if (c == u'\\') c = u'/';
+  }
   files.SetPath(folder.Path());
-  files.Mask = u"sub\\*.txt";
+  files.GetFileList(Value(forward));
+  ASSERT_EQ(files.Count(), 1);
+  EXPECT_TRUE(files.Item(Value(1))->KillFile());
+  EXPECT_FALSE(folder.Holds(u"sub\\victim.txt"));
+  EXPECT_EQ(folder.Read(u"victim.txt"), "keep");
+}
+
+TEST_F(Listing, APatternWithoutAFolderGivesEntriesAnEmptyPath) {
+  // The search runs in the current directory, so that is where the names are.
+  Text native = folder.Path();
+  for (char16_t& c : native) {
+    if (c == u'\\') c = static_cast<char16_t>(std::filesystem::path::preferred_separator);
+  }
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(std::filesystem::path(native));
+  files.SetPath(u"P:\\elsewhere\\");
+  files.GetFileList(Value(u"*.bat"));
+  std::filesystem::current_path(before);
+  ASSERT_EQ(ListedNames(files), (std::set<Text>{u"run.bat"}));
+  EXPECT_EQ(files.Item(Value(1))->Path, u"");
+}
+
+TEST_F(Listing, AMaskWithoutAFolderKeepsPathAsTheFolder) {
+  files.SetPath(folder.Path());
+  files.Mask = u"*.bat";
   files.GetFileList();
-  ASSERT_EQ(ListedNames(files), (std::set<Text>{u"inner.txt"}));
+  ASSERT_EQ(ListedNames(files), (std::set<Text>{u"run.bat"}));
   EXPECT_EQ(files.Item(Value(1))->Path, folder.Path());
 }
 

@@ -69,7 +69,7 @@ TEST(SearchPattern, IsPathFollowedByMaskOrByTheWildcardForEverything) {
   EXPECT_EQ(DefaultSearchPattern(u"C:\\data\\", u" *.txt "), u"C:\\data\\ *.txt ");
 }
 
-TEST(FolderPart, EndsAtTheLastBackslashOrFallsBackToPath) {
+TEST(FolderPart, EndsAtTheLastSeparatorOfEitherKind) {
   struct Case {
     Text pattern;
     Text folder;
@@ -77,15 +77,22 @@ TEST(FolderPart, EndsAtTheLastBackslashOrFallsBackToPath) {
       {u"C:\\data\\*.txt", u"C:\\data\\"},
       {u"C:\\data\\sub", u"C:\\data\\"},
       {u"C:\\data\\sub\\", u"C:\\data\\sub\\"},
-      {u"*.txt", u"P\\"},
-      {u"/srv/www/*.txt", u"P\\"},  // "/" does not separate here
-      {u"", u"P\\"},
+      {u"/srv/www/*.txt", u"/srv/www/"},
+      {u"C:/data/sub/*.txt", u"C:/data/sub/"},
+      {u"C:\\data/sub\\x/*.txt", u"C:\\data/sub\\x/"},
+      {u"sub/*.txt", u"sub/"},
+      {u"C:*.txt", u"C:"},  // drive-relative: the drive's current folder
+      {u"C:sub\\*.txt", u"C:sub\\"},
+      {u"*.txt", u""},      // the current directory
+      {u"", u""},
       {u"\\x", u"\\"},
   };
-  for (const Case& c : cases) EXPECT_EQ(FolderPartOf(c.pattern, u"P\\"), c.folder) << ToUtf8(c.pattern);
+  for (const Case& c : cases) EXPECT_EQ(FolderPartOf(c.pattern), c.folder) << ToUtf8(c.pattern);
+}
 
-  EXPECT_EQ(FolderPartOf(Text(32767, u'a'), u""), u"");
-  EXPECT_CLASSIC_FAILURE(FolderPartOf(Text(32768, u'a'), u""), Classic::Overflow);
+TEST(FolderPart, AnExplicitPatternMayHoldUpTo32767Characters) {
+  CheckPatternLength(Text(32767, u'a'));
+  EXPECT_CLASSIC_FAILURE(CheckPatternLength(Text(32768, u'a')), Classic::Overflow);
 }
 
 }  // namespace

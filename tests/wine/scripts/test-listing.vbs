@@ -1,6 +1,6 @@
 ' GetFileList and Exists: what they search with and without an argument, the
 ' Path given to the entries, the attribute filter and the Modified text.
-Dim files, entry, cases, c, offset, system, utc, pattern
+Dim files, entry, cases, c, offset, system, utc, pattern, shell
 
 ' Sorted by folder and name, so that the order on disk does not matter.
 Function ListedNames(list)
@@ -21,22 +21,24 @@ WriteFile "sub\inner.txt", "inner"
 fso.CreateFolder work & "empty"
 
 ' Without an argument: Path followed by Mask, or by *.* when Mask is empty.
-' Every entry gets Path as its folder, even for a Mask with a subfolder.
+' Every entry gets the folder it was found in: Path, or Path and the
+' subfolder a Mask names, written with either separator.
 Set files = CreateObject("Tarnix.Files")
 files.Path = work
 cases = Array( _
-  Array("", "a.txt b.txt empty run.bat sub "), _
-  Array("*.TXT", "a.txt b.txt "), _
-  Array("?.txt", "a.txt b.txt "), _
-  Array("sub\*.txt", "inner.txt "), _
-  Array("*.none", ""))
+  Array("", "a.txt b.txt empty run.bat sub ", work), _
+  Array("*.TXT", "a.txt b.txt ", work), _
+  Array("?.txt", "a.txt b.txt ", work), _
+  Array("sub\*.txt", "inner.txt ", work & "sub\"), _
+  Array("sub/*.txt", "inner.txt ", work & "sub/"), _
+  Array("*.none", "", work))
 For Each c In cases
   files.ClearFileList
   files.Mask = c(0)
   Check "GetFileList with Mask [" & c(0) & "]", files.GetFileList, True
   Check "listed with Mask [" & c(0) & "]", ListedNames(files), c(1)
   For Each entry In files
-    Check "Path of " & entry.Name & " with Mask [" & c(0) & "]", entry.Path, work
+    Check "Path of " & entry.Name & " with Mask [" & c(0) & "]", entry.Path, c(2)
   Next
   Check "Exists with Mask [" & c(0) & "]", files.Exists(), c(1) <> ""
 Next
@@ -46,7 +48,7 @@ Check "Size of a.txt", files("a.txt").Size, 3
 Check "Size of b.txt", files("b.txt").Size, 2
 
 ' With an argument: the pattern alone. Entries take its folder, up to the
-' last backslash; Path stays as it was.
+' last "\" or "/"; Path stays as it was.
 Set files = CreateObject("Tarnix.Files")
 files.Path = work & "elsewhere"
 cases = Array( _
@@ -64,9 +66,24 @@ For Each c In cases
 Next
 Check "Path unchanged by GetFileList(pattern)", files.Path, work & "elsewhere\"
 files.ClearFileList
-files.GetFileList Replace(work, "\", "/") & "*.bat"
-Check "forward slashes search", ListedNames(files), "run.bat "
-Check "without a backslash the entry takes Path", files(1).Path, work & "elsewhere\"
+files.GetFileList Replace(work, "\", "/") & "sub/*.*"
+Check "forward slashes search", ListedNames(files), "inner.txt "
+Check "the entry takes the folder written with slashes", files(1).Path, Replace(work, "\", "/") & "sub/"
+' Path & Name of that entry names the file listed, not one in Path.
+WriteFile "inner.txt", "not listed"
+Check "KillFile on that entry", files(1).KillFile, True
+Check "the listed file is gone", fso.FileExists(work & "sub\inner.txt"), False
+Check "the file of that name in Path stays", ReadFile("inner.txt"), "not listed"
+WriteFile "sub\inner.txt", "inner"
+fso.DeleteFile work & "inner.txt"
+' A pattern without any folder searches the current directory: entries get
+' an empty Path.
+Set shell = CreateObject("WScript.Shell")
+shell.CurrentDirectory = work
+files.ClearFileList
+files.GetFileList "*.bat"
+Check "bare pattern lists the current directory", ListedNames(files), "run.bat "
+Check "bare pattern gives an empty Path", files(1).Path, ""
 
 ' A listing adds to the list and ends the sorted state.
 Set files = CreateObject("Tarnix.Files")
