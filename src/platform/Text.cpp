@@ -6,6 +6,7 @@ namespace tarnix {
 namespace {
 
 #include "platform/LowerCaseTable.inc"
+#include "platform/UpperCaseTable.inc"
 
 constexpr char32_t kReplacement = 0xFFFD;
 
@@ -115,19 +116,24 @@ Text LowerCase(TextView text) {
   return out;
 }
 
+char16_t UpperCase(char16_t unit) {
+  if (unit < 0x80) return (unit >= u'a' && unit <= u'z') ? unit - 32 : unit;
+  return static_cast<char16_t>(unit + kUpperCaseDelta[kUpperCasePageOf[unit >> 8]][unit & 0xFF]);
+}
+
 bool EqualIgnoringCase(TextView a, TextView b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i] != b[i] && LowerCase(a[i]) != LowerCase(b[i])) return false;
+    if (a[i] != b[i] && UpperCase(a[i]) != UpperCase(b[i])) return false;
   }
   return true;
 }
 
 std::size_t HashIgnoringCase(TextView text) {
-  // FNV-1a over the lower-cased code units.
+  // FNV-1a over the upper-cased code units.
   std::uint64_t hash = 1469598103934665603ull;
   for (char16_t unit : text) {
-    hash = (hash ^ LowerCase(unit)) * 1099511628211ull;
+    hash = (hash ^ UpperCase(unit)) * 1099511628211ull;
   }
   return static_cast<std::size_t>(hash);
 }

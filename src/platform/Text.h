@@ -17,13 +17,19 @@ Text FromUtf8(std::string_view utf8);
 void AssignFromUtf8(Text& out, std::string_view utf8);
 std::string ToUtf8(TextView text);
 
-// The simple Unicode lower-case mapping of one UTF-16 code unit. The same table
-// on every platform (never the C library's locale), so "É" and "é" are one key
-// everywhere, as they are to the Windows file system.
+// The simple Unicode lower-case mapping of one UTF-16 code unit, which makes
+// sort keys. The same table on every platform, never the C library's locale.
 char16_t LowerCase(char16_t unit);
 Text LowerCase(TextView text);
 
-// True when both texts are equal after lower-casing every code unit.
+// The simple Unicode upper-case mapping of one UTF-16 code unit: how Windows
+// compares names without regard to case (the file system's upcase table,
+// CompareStringOrdinal ignoring case). So "É" and "é" are one name, while the
+// Kelvin sign and "k", or "İ" and "i", are not.
+char16_t UpperCase(char16_t unit);
+
+// True when both texts are equal after upper-casing every code unit: names,
+// keys, ProgIDs and wildcard matches compare this way.
 bool EqualIgnoringCase(TextView a, TextView b);
 
 // A hash that agrees with EqualIgnoringCase.

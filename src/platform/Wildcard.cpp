@@ -12,7 +12,7 @@ bool MatchesPlain(TextView pattern, TextView name) {
       starAt = p++;
       resumeAt = n;
     } else if (p < pattern.size() &&
-               (pattern[p] == u'?' || LowerCase(pattern[p]) == LowerCase(name[n]))) {
+               (pattern[p] == u'?' || UpperCase(pattern[p]) == UpperCase(name[n]))) {
       ++p;
       ++n;
     } else if (starAt != TextView::npos) {

@@ -75,6 +75,21 @@ TEST(FilesKeys, TreatAccentedCapitalsAsTheSameKey) {
   EXPECT_EQ(files.Item(Value(u"\u00E9t\u00E9.TXT"))->Name, u"\u00C9t\u00E9.txt");
 }
 
+TEST(FilesKeys, KeepNamesApartThatWindowsKeepsApart) {
+  // Two files a Windows folder can hold side by side are two keys.
+  Files files;
+  files.Add(u"", u"kelvin.txt");
+  files.Add(u"", u"\u212Aelvin.txt");   // Kelvin sign
+  files.Add(u"", u"file.txt");
+  files.Add(u"", u"F\u0130LE.txt");     // dotted capital I
+  files.Add(u"", u"strasse.txt");
+  files.Add(u"", u"stra\u00DFe.txt");
+  EXPECT_EQ(files.Count(), 6);
+  EXPECT_EQ(files.Item(Value(u"\u212AELVIN.TXT"))->Name, u"\u212Aelvin.txt");
+  EXPECT_EQ(files.Item(Value(u"KELVIN.TXT"))->Name, u"kelvin.txt");
+  EXPECT_EQ(files.Item(Value(u"f\u0130le.TXT"))->Name, u"F\u0130LE.txt");
+}
+
 TEST(FilesKeys, KeylessEntriesCoexistAndAreReachedByPositionOnly) {
   Files files;
   files.Add(u"x", u"");

@@ -140,8 +140,8 @@ TEST(NativeDispatchNames, ThatNoMemberHasFail) {
 TEST(NativeDispatchCreation, KnowsBothProgIdsInAnyLetterCaseAndNoOther) {
   EXPECT_TRUE(std::dynamic_pointer_cast<FilesObject>(CreateObject(u"TARNIX.FILES")));
   EXPECT_TRUE(std::dynamic_pointer_cast<FileObject>(CreateObject(u"tarnix.file")));
-  for (const char16_t* progId :
-       {u"", u"Tarnix", u"Tarnix.Files.1", u"Scripting.FileSystemObject", u" Tarnix.File"}) {
+  for (const char16_t* progId : {u"", u"Tarnix", u"Tarnix.Files.1", u"Scripting.FileSystemObject", u" Tarnix.File",
+                                 u"Tarnix.F\u0130le", u"Tarnix.F\u0130les"}) {
     EXPECT_DISPATCH_FAILURE(CreateObject(progId), DispatchError::InvalidClassString);
   }
 }
@@ -379,6 +379,29 @@ TEST_F(NativeDispatchOnFiles, AnObjectArgumentStandsForItsDefaultValue) {
   EXPECT_CLASSIC_FAILURE(Get(files, u"Sort", {files}), Classic::TypeMismatch);
   EXPECT_CLASSIC_FAILURE(Get(files, u"Sort", {u"name", enumerator}), Classic::TypeMismatch);
   EXPECT_EQ(Core().LastError, u"Type mismatch");
+}
+
+TEST_F(NativeDispatchOnFiles, NothingAsAnArgumentIsATypeMismatch) {
+  const ObjectRef nothing;
+  const ObjectRef file = CreateObject(u"Tarnix.File");
+  Core().LastError = u"earlier";
+  // Typed parameters refuse it before the member runs: LastError stays.
+  EXPECT_DISPATCH_FAILURE(Get(files, u"RemoveDir", {nothing}), DispatchError::TypeMismatch);
+  EXPECT_DISPATCH_FAILURE(Get(files, u"Copy", {u"a.txt", nothing}), DispatchError::TypeMismatch);
+  EXPECT_DISPATCH_FAILURE(Put(file, u"Size", nothing), DispatchError::TypeMismatch);
+  EXPECT_DISPATCH_FAILURE(Put(files, u"Path", nothing), DispatchError::TypeMismatch);
+  EXPECT_EQ(Core().LastError, u"earlier");
+  // Variant parameters fail where the member converts them, inside its trap
+  // for those that have one.
+  EXPECT_CLASSIC_FAILURE(Get(files, u"Item", {nothing}), Classic::TypeMismatch);
+  EXPECT_CLASSIC_FAILURE(Get(files, u"Remove", {nothing}), Classic::TypeMismatch);
+  EXPECT_EQ(Core().LastError, u"earlier");
+  for (const char16_t* member : {u"Exists", u"GetFileList", u"Sort"}) {
+    Core().LastError = u"earlier";
+    EXPECT_CLASSIC_FAILURE(Get(files, member, {nothing}), Classic::TypeMismatch);
+    EXPECT_EQ(Core().LastError, u"Type mismatch") << ToUtf8(member);
+  }
+  EXPECT_EQ(Core().Count(), 3);
 }
 
 TEST_F(NativeDispatchOnFiles, EveryPropertyGetDeliversItsDeclaredType) {

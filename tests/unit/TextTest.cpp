@@ -30,11 +30,51 @@ TEST(LowerCase, MapsLettersOfEveryScriptTheSameWayOnEveryPlatform) {
   }
 }
 
-TEST(LowerCase, ComparesAndHashesKeysWithoutRegardToCase) {
-  EXPECT_TRUE(EqualIgnoringCase(u"\u00C9T\u00C9.TXT", u"\u00E9t\u00E9.txt"));
-  EXPECT_EQ(HashIgnoringCase(u"\u00C9T\u00C9.TXT"), HashIgnoringCase(u"\u00E9t\u00E9.txt"));
-  EXPECT_FALSE(EqualIgnoringCase(u"a.txt", u"a.txt "));
-  EXPECT_FALSE(EqualIgnoringCase(u"a.txt", u"b.txt"));
+TEST(UpperCase, MapsEachUnitByItsSimpleUpperCaseMapping) {
+  struct Case {
+    char16_t lower;
+    char16_t upper;
+  } cases[] = {
+      {u'a', u'A'},        {u'z', u'Z'},          {u'A', u'A'},          {u'1', u'1'},
+      {u'\u00E9', u'\u00C9'},                      // é
+      {u'\u00FF', u'\u0178'},                      // ÿ, whose capital lies in another block
+      {u'i', u'I'},        {u'\u0131', u'I'},     // dotless ı
+      {u'\u0130', u'\u0130'},                      // İ stays: it is no "I"
+      {u'\u212A', u'\u212A'},                      // the Kelvin sign stays: it is no "K"
+      {u'k', u'K'},
+      {u'\u00DF', u'\u00DF'},                      // ß has no simple capital
+      {u'\u1F80', u'\u1F88'},                      // ᾀ: to its title-case form
+      {u'\u03C2', u'\u03A3'},                      // final ς
+      {u'\u0266', u'\uA7AA'},                      // a distance that needs 16 bits
+      {char16_t(0xDC01), char16_t(0xDC01)},        // surrogates stay as they are
+      {u'\uFFFF', u'\uFFFF'},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(static_cast<int>(UpperCase(c.lower)), static_cast<int>(c.upper))
+        << "U+" << std::hex << static_cast<int>(c.lower);
+  }
+}
+
+TEST(IgnoringCase, ComparesAndHashesAsWindowsComparesNames) {
+  struct Case {
+    Text a;
+    Text b;
+    bool equal;
+  } cases[] = {
+      {u"\u00C9T\u00C9.TXT", u"\u00E9t\u00E9.txt", true},
+      {u"ReadMe.TXT", u"readme.txt", true},
+      {u"\u03A3\u039F\u03A3", u"\u03C3\u03BF\u03C2", true},  // Σ, σ and final ς
+      {u"file.txt", u"F\u0130LE.txt", false},                   // dotted capital I
+      {u"file.txt", u"f\u0131le.txt", true},                    // dotless ı upper-cases to I
+      {u"kelvin", u"\u212Aelvin", false},                       // the Kelvin sign
+      {u"STRASSE", u"stra\u00DFe", false},
+      {u"a.txt", u"a.txt ", false},
+      {u"a.txt", u"b.txt", false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(EqualIgnoringCase(c.a, c.b), c.equal) << ToUtf8(c.a) << " / " << ToUtf8(c.b);
+    if (c.equal) EXPECT_EQ(HashIgnoringCase(c.a), HashIgnoringCase(c.b)) << ToUtf8(c.a);
+  }
   EXPECT_EQ(LowerCase(TextView(u"ReadMe.TXT")), u"readme.txt");
 }
 

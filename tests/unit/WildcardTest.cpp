@@ -17,6 +17,7 @@ TEST(Wildcard, MatchesAsTheWindowsSearchDoes) {
       {u"report.*", u"report.doc", true}, {u"*a*b*", u"xxaxxbxx", true}, {u"*a*b", u"xxaxxbxxc", false},
       {u"\u00C9*", u"\u00E9t\u00E9", true}, {u"abc", u"ABC", true}, {u"", u"", true},
       {u"", u"a", false},
+      {u"k*", u"\u212Aelvin", false}, {u"*I*", u"\u0130", false}, {u"*I*", u"\u0131", true},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(MatchesWildcard(c.pattern, c.name), c.matches) << ToUtf8(c.pattern) << " " << ToUtf8(c.name);

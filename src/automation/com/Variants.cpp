@@ -108,6 +108,7 @@ Value ValueFromVariant(const VARIANT& variant) { return ValueOf(variant, 0); }
 Failure ConversionFailure(HRESULT result) {
   switch (result) {
     case DISP_E_TYPEMISMATCH:
+    case DISP_E_BADVARTYPE:  // among others, Nothing: a null object has no value
       return ClassicFailure(Classic::TypeMismatch);
     case DISP_E_OVERFLOW:
       return ClassicFailure(Classic::Overflow);

@@ -12,8 +12,10 @@ namespace tarnix::automation {
 namespace {
 
 // What a typed parameter converts: the value, or an object's default value.
+// Nothing (a null object) has none, as an object without a default member.
 Value ValueToConvert(const Argument& argument) {
   if (!argument.IsObject()) return argument.AsValue();
+  if (!argument.AsObject()) throw DispatchFailure(DispatchError::TypeMismatch);
   std::optional<Value> value = DefaultValueOf(*argument.AsObject());
   if (!value) throw DispatchFailure(DispatchError::TypeMismatch);
   return *std::move(value);

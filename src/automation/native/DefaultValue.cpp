@@ -20,6 +20,7 @@ class ObjectValue final : public ForeignValue {
 
  private:
   Value Read() const {
+    if (!object_) throw ClassicFailure(Classic::TypeMismatch);  // Nothing
     std::optional<Value> value = DefaultValueOf(*object_);
     if (!value) throw ClassicFailure(Classic::TypeMismatch);
     return *std::move(value);

@@ -57,13 +57,23 @@ OpenedFile::~OpenedFile() = default;
 
 namespace {
 
-// Opens an existing file; a missing one is no handle when `missingIsNothing`.
+// Opens an existing regular file; a missing one is no handle when
+// `missingIsNothing`. Opening never waits: a FIFO, a device or a socket
+// (whose open could block, or whose bytes never end) is refused with 75.
 std::unique_ptr<OpenedFile::Handle> Open(TextView path, int flags, bool missingIsNothing = false) {
   auto handle = std::make_unique<OpenedFile::Handle>();
   handle->path = posix::NativePath(path);
-  handle->descriptor = ::open(handle->path.c_str(), flags | O_CLOEXEC);
+  handle->descriptor = ::open(handle->path.c_str(), flags | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (handle->descriptor < 0) {
     if (missingIsNothing && errno == ENOENT) return nullptr;
+    if (errno == ENXIO) throw ClassicFailure(Classic::PathFileAccessError);  // a FIFO nobody reads, a socket
+    throw posix::ErrnoFailure(errno, handle->path);
+  }
+  struct stat status;
+  if (::fstat(handle->descriptor, &status) != 0) throw posix::ErrnoFailure(errno, handle->path);
+  if (!S_ISREG(status.st_mode)) throw ClassicFailure(Classic::PathFileAccessError);
+  const int status_flags = ::fcntl(handle->descriptor, F_GETFL);
+  if (status_flags < 0 || ::fcntl(handle->descriptor, F_SETFL, status_flags & ~O_NONBLOCK) != 0) {
     throw posix::ErrnoFailure(errno, handle->path);
   }
   return handle;

@@ -33,7 +33,7 @@ OpenedFile::~OpenedFile() = default;
 
 namespace {
 
-// Opens an existing file; a missing one is no handle when `missingIsNothing`.
+// Opens an existing disk file; a missing one is no handle when `missingIsNothing`.
 std::unique_ptr<OpenedFile::Handle> Open(TextView path, DWORD access, bool missingIsNothing = false) {
   auto handle = std::make_unique<OpenedFile::Handle>();
   handle->file = CreateFileW(win32::WidePath(path).c_str(), access,
@@ -44,6 +44,9 @@ std::unique_ptr<OpenedFile::Handle> Open(TextView path, DWORD access, bool missi
     if (missingIsNothing && error == ERROR_FILE_NOT_FOUND) return nullptr;
     throw win32::LastErrorFailure(error);
   }
+  // A device (CON, NUL, COM1) or a pipe is no file to copy: its reads may
+  // wait forever or never end, and writes to it vanish.
+  if (GetFileType(handle->file) != FILE_TYPE_DISK) throw ClassicFailure(Classic::PathFileAccessError);
   return handle;
 }
 

@@ -31,6 +31,9 @@ Sub Attempt(what)
     Case "GetFileList(filter no number)": ListWithFilter "directories"
     Case "GetFileList(filter too large)": ListWithFilter "4294967296"
     Case "Exists(Null)": files.Exists Null
+    Case "Exists(Nothing)": files.Exists Nothing
+    Case "GetFileList(Nothing)": files.GetFileList Nothing
+    Case "Item(Nothing)": Set ignored = files.Item(Nothing)
     Case "Sort(unknown field)": files.Sort "Colour"
     Case "Sort(unknown order)": files.Sort "size", "Sideways"
     Case "Sort(order Null)": files.Sort "name", Null
@@ -83,6 +86,9 @@ cases = Array( _
   Array("GetFileList(filter no number)", 13, "Type mismatch", "files"), _
   Array("GetFileList(filter too large)", 6, "Overflow", "files"), _
   Array("Exists(Null)", 94, "Invalid use of Null", "files"), _
+  Array("Exists(Nothing)", 13, "Type mismatch", "files"), _
+  Array("GetFileList(Nothing)", 13, "Type mismatch", "files"), _
+  Array("Item(Nothing)", 13, "Type mismatch", ""), _
   Array("Sort(unknown field)", -2147220838, "Colour is not a valid fieldname.", "files"), _
   Array("Sort(unknown order)", -2147220837, "Sideways is not a valid sortorder.", "files"), _
   Array("Sort(order Null)", 94, "Invalid use of Null", "files"), _

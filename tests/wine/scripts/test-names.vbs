@@ -47,6 +47,27 @@ files.REMOVE "ADDED"
 Check "CLEARFILELIST", files.CLEARFILELIST, True
 Check "count after clear", files.count, 0
 
+' --- Keys compare as Windows compares names, each side upper-cased: "É" and
+' "é" are one key; the Kelvin sign and "k", or "İ" and "i", are two.
+Set files = CreateObject("Tarnix.Files")
+files.Add "", U("\u00C9t\u00E9")
+On Error Resume Next
+files.Add "", U("\u00E9T\u00C9")
+CheckError "Add of a key in another case", 457, "This key is already associated with an element of this collection"
+On Error GoTo 0
+files.Add "", "kelvin"
+files.Add "", U("\u212Aelvin")
+files.Add "", "file"
+files.Add "", U("F\u0130LE")
+Check "keys Windows keeps apart", files.Count, 5
+Check "the Kelvin sign's key", files(U("\u212AELVIN")).Name, U("\u212Aelvin")
+Check "the dotted capital I's key", files(U("f\u0130le")).Name, U("F\u0130LE")
+On Error Resume Next
+Set entry = CreateObject(U("Tarnix.F\u0130le"))
+Check "a ProgID with a dotted capital I is refused", Err.Number <> 0, True
+Err.Clear
+On Error GoTo 0
+
 ' --- Unicode names: listed exactly as on disk (a fullwidth solidus is no
 ' separator; a character beyond U+FFFF is a surrogate pair) and usable by the
 ' listed Name for every operation.
