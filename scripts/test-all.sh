@@ -1,14 +1,15 @@
 #!/bin/sh
 # Builds every preset and runs every test: the native unit tests, the same
-# tests under the sanitizers, and the Windows builds' tests under Wine, for
-# the 64-bit DLL with the host's Wine and for the 32-bit DLL with the 32-bit
-# Wine kept in a chroot (cmake/wine32-chroot.sh; made on the first run).
+# tests under the sanitizers, a minute of the fuzzer, and the Windows builds'
+# tests under Wine, for the 64-bit DLL with the host's Wine and for the 32-bit
+# DLL with the 32-bit Wine kept in a chroot (cmake/wine32-chroot.sh; made on
+# the first run).
 set -eu
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 
-for preset in native native-asan win64 win32; do
+for preset in native native-asan fuzz win64 win32; do
   echo "== build $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
@@ -28,7 +29,7 @@ if $wine32; then
   cmake/wine32-chroot.sh ensure
 fi
 
-for preset in native native-asan win64 win32; do
+for preset in native native-asan fuzz win64 win32; do
   if [ "$preset" = win32 ] && $wine32; then
     echo "== test $preset ($(cmake/wine32-chroot.sh describe))"
   else
