@@ -97,9 +97,12 @@ class Session {
     if (member != nullptr && !StaysInSandbox(sandbox_, target, *member, call.arguments)) return;
 
     invariants_.Before(objects_);
+    if (Tracing()) Trace(*target, member != nullptr ? *member : chosen, call);
     Outcome outcome;
     try {
-      outcome.result = target->Invoke(chosen.id, call.flags, call.arguments);
+      // Only Sort's arguments are read again afterwards, to check the order.
+      const bool keep = member != nullptr && TextView(member->name) == u"Sort";
+      outcome.result = target->Invoke(chosen.id, call.flags, keep ? call.arguments : std::move(call.arguments));
     } catch (const Failure& failure) {
       outcome.failure = failure;
     }
@@ -107,7 +110,7 @@ class Session {
       if (!outcome.failure) invariants_.Broken("an invoke kind the member lacks is refused", chosen, outcome);
       member = &chosen;
     }
-    if (Tracing()) Trace(*target, *member, call, outcome);
+    if (Tracing() && outcome.failure) std::fprintf(stderr, "  failed: %s\n", ToUtf8(outcome.failure->Description()).c_str());
     invariants_.After(objects_, call, *member, outcome);
     if (outcome.result && outcome.result->IsObject()) Hold(outcome.result->AsObject(), *member, outcome);
   }
@@ -120,8 +123,7 @@ class Session {
     return tracing;
   }
 
-  static void Trace(const automation::Object& target, const Member& member, const Call& call,
-                    const Outcome& outcome) {
+  static void Trace(const automation::Object& target, const Member& member, const Call& call) {
     std::string line = std::string(dynamic_cast<const FilesObject*>(&target) ? "files." : "entry.") +
                        ToUtf8(member.name) + "(";
     for (const Argument& argument : call.arguments) {
@@ -139,7 +141,6 @@ class Session {
       line += ", ";
     }
     line += ")";
-    if (outcome.failure) line += " failed: " + ToUtf8(outcome.failure->Description());
     std::fprintf(stderr, "%s\n", line.c_str());
   }
 

@@ -52,6 +52,11 @@ Sandbox::Sandbox() {
   }
 }
 
+const Text& Sandbox::RootText() const {
+  static const Text root = FromUtf8(root_);
+  return root;
+}
+
 Sandbox::~Sandbox() {
   std::error_code ignored;
   fs::remove_all(root_, ignored);
@@ -86,6 +91,25 @@ void Sandbox::Enter() const {
 }
 
 bool Sandbox::Holds(TextView path, bool strictly) const {
+  // Most names are relative and climb nowhere: they stay below the current
+  // directory, the sandbox, and name something in it when they name more
+  // than dots and separators.
+  // The same holds for what follows the sandbox's own absolute path.
+  const bool absolute = !path.empty() && (path[0] == u'/' || path[0] == u'\\');
+  TextView rest = path;
+  if (absolute) {
+    const Text& root = RootText();
+    if (path.size() < root.size()) return HoldsNative(ToUtf8(path), strictly);
+    for (std::size_t i = 0; i < root.size(); ++i) {
+      const char16_t c = path[i] == u'\\' ? u'/' : path[i];
+      if (c != root[i]) return HoldsNative(ToUtf8(path), strictly);
+    }
+    rest = path.substr(root.size());
+  }
+  if (rest.find(u"..") == TextView::npos && rest.find(u'\0') == TextView::npos &&
+      rest.find_first_not_of(u"./\\") != TextView::npos) {
+    return true;
+  }
   std::string native = ToUtf8(path);
   for (char& c : native) {
     if (c == '\\') c = '/';

@@ -37,6 +37,7 @@ class Sandbox {
   Sandbox();
   ~Sandbox();
   bool HoldsNative(const std::string& path, bool strictly) const;
+  const Text& RootText() const;
 
   std::string root_;
   int started_in_ = -1;  // the directory the process started in
