@@ -4,10 +4,12 @@
 set -eu
 
 # debootstrap and qemu-user-static make and run the chroot of the 32-bit
-# Wine (cmake/wine32-chroot.sh); clang and its runtime build the fuzzer.
+# Wine (cmake/wine32-chroot.sh); clang and its runtime build the fuzzer;
+# wixl (msitools) and zip make the release packages, unzip tests them.
 packages="cmake ninja-build ccache g++ libgtest-dev googletest libbenchmark-dev \
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools \
-  wine wine64 libwine-dev icoutils debootstrap qemu-user-static clang libclang-rt-14-dev"
+  wine wine64 libwine-dev icoutils debootstrap qemu-user-static clang libclang-rt-14-dev \
+  wixl zip unzip"
 
 missing=""
 for package in $packages; do

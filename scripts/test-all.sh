@@ -3,7 +3,7 @@
 # tests under the sanitizers, a minute of the fuzzer, and the Windows builds'
 # tests under Wine, for the 64-bit DLL with the host's Wine and for the 32-bit
 # DLL with the 32-bit Wine kept in a chroot (cmake/wine32-chroot.sh; made on
-# the first run).
+# the first run); then the release packages, installed and removed under Wine.
 set -eu
 cd "$(dirname "$0")/.."
 
@@ -23,7 +23,7 @@ if [ "$(id -u)" -ne 0 ] && ! { command -v sudo >/dev/null 2>&1 && sudo -v; }; th
     echo "FAIL: the 32-bit Wine tests need root or sudo, and CI must run them" >&2
     exit 1
   fi
-  echo "SKIPPED: the 32-bit DLL's Wine tests need root or sudo (for the chroot); run scripts/test-all.sh as root or with sudo rights to run them"
+  echo "SKIPPED: the 32-bit DLL's Wine tests and the package tests need root or sudo (for the chroot); run scripts/test-all.sh as root or with sudo rights to run them"
 fi
 if $wine32; then
   cmake/wine32-chroot.sh ensure
@@ -41,4 +41,11 @@ for preset in native native-asan fuzz win64 win32; do
     ctest --preset "$preset"
   fi
 done
+
+# The release packages: they install and run in the 32-bit Wine's prefixes.
+if $wine32; then
+  echo "== the release packages"
+  scripts/make-release.sh
+  tests/package/test-packages.sh dist
+fi
 echo "== all tests passed"

@@ -3,10 +3,11 @@
 # these machines): its exports and their ordinals, that it imports system
 # DLLs only, its resources, the target system of its type library and its
 # version resource.
-#   check-dll.sh DLL 32|64
+#   check-dll.sh DLL 32|64 VERSION        (VERSION as the resource shows it: 1.01.0043)
 set -u
 dll=$1
 bits=$2
+version_text=$3
 failures=0
 
 fail() {
@@ -17,7 +18,7 @@ fail() {
 case "$bits" in
   32) objdump=i686-w64-mingw32-objdump; syskind=1 ;;   # SYS_WIN32
   64) objdump=x86_64-w64-mingw32-objdump; syskind=3 ;; # SYS_WIN64
-  *) echo "usage: check-dll.sh DLL 32|64" >&2; exit 2 ;;
+  *) echo "usage: check-dll.sh DLL 32|64 VERSION" >&2; exit 2 ;;
 esac
 
 headers=$($objdump -p "$dll") || { echo "FAIL: objdump cannot read $dll"; exit 1; }
@@ -61,7 +62,7 @@ typelib=$(hex --type=TYPELIB --name=1)
 
 # The version resource.
 version=$(wrestool -x -R --type=16 --name=1 "$dll" | iconv -f UTF-16LE -t UTF-8 2>/dev/null | tr -c '[:print:]' '\n')
-for expected in FileVersion ProductVersion 1.01.0043 OLESelfRegister ProductName InternalName OriginalFilename \
+for expected in FileVersion ProductVersion "$version_text" OLESelfRegister ProductName InternalName OriginalFilename \
                 Tarnix.dll FileDescription Comments 040904B0; do
   printf '%s\n' "$version" | grep -qx -- "$expected" || fail "the version resource has no '$expected'"
 done

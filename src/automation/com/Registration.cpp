@@ -72,9 +72,11 @@ STDAPI DllRegisterServer() {
   using namespace tarnix::com;
   std::wstring modulePath = ModulePath();
   if (modulePath.empty()) return SELFREG_E_CLASS;
+  // The help folder is the DLL's own, written as the packages write it.
+  std::wstring folder = modulePath.substr(0, modulePath.find_last_of(L'\\') + 1);
   ComPtr<ITypeLib> library;
   HRESULT result = LoadOwnTypeLibrary(library);
-  if (SUCCEEDED(result)) result = RegisterTypeLib(library.Get(), modulePath.data(), nullptr);
+  if (SUCCEEDED(result)) result = RegisterTypeLib(library.Get(), modulePath.data(), folder.data());
   if (FAILED(result)) return SELFREG_E_TYPELIB;
   for (const ClassRegistration& entry : kClassRegistrations) {
     LSTATUS status = RegisterClass(entry, modulePath);
