@@ -3,6 +3,8 @@
 #include "listing/ListingRules.h"
 #include "listing/PathRules.h"
 #include "model/Files.h"
+#include "model/ModifiedText.h"
+#include "platform/SharedText.h"
 #include "platform/DirectorySearch.h"
 #include "platform/Trap.h"
 
@@ -17,8 +19,9 @@ bool Files::GetFileList(const Value& newPath) {
       pattern = newPath.ToText();
       CheckPatternLength(pattern);
     }
-    // Path & Mask with a Mask that names no folder gives Path itself.
-    const Text folder = FolderPartOf(pattern);
+    // Path & Mask with a Mask that names no folder gives Path itself. One
+    // text for every entry of this listing.
+    const SharedText folder(FolderPartOf(pattern));
 
     AttributeFilter filter(Attributes);
     // Starts at zero and keeps the last converted time: an entry whose time
@@ -32,8 +35,8 @@ bool Files::GetFileList(const Value& newPath) {
       if (!filter.Passes(attributes)) continue;
       search.LastWriteTime(time);
       // Size keeps the low 32 bits, read as a signed number.
-      Add(folder, name, static_cast<std::int32_t>(attributes),
-          static_cast<std::int32_t>(static_cast<std::uint32_t>(search.Size())), TimeText(time));
+      Add(folder, SharedText(name, slabs_), static_cast<std::int32_t>(attributes),
+          static_cast<std::int32_t>(static_cast<std::uint32_t>(search.Size())), ModifiedText(time));
     }
     Sorted = false;
     return true;

@@ -9,10 +9,10 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 #include "model/File.h"
+#include "platform/SharedText.h"
 #include "platform/Text.h"
 
 namespace tarnix {
@@ -22,8 +22,9 @@ class EntryList {
   using Entry = std::shared_ptr<File>;
 
   // Appends at the end, under `key` unless it is empty. A key already present
-  // in any letter case fails with 457 and leaves the list unchanged.
-  void Append(Entry entry, TextView key);
+  // in any letter case fails with 457 and leaves the list unchanged. The
+  // entry keeps that key, whatever its Name becomes.
+  void Append(Entry entry, const SharedText& key);
 
   // Position 1..Count(); outside that range fails with 9.
   const Entry& At(std::int32_t position) const;
@@ -43,25 +44,30 @@ class EntryList {
   std::vector<Entry> Snapshot() const;
 
  private:
-  struct KeyHash {
-    using is_transparent = void;
-    std::size_t operator()(TextView key) const { return HashIgnoringCase(key); }
-  };
-  struct KeyEqual {
-    using is_transparent = void;
-    bool operator()(TextView a, TextView b) const { return EqualIgnoringCase(a, b); }
-  };
-  using KeyIndex = std::unordered_map<Text, Entry, KeyHash, KeyEqual>;
+  // The keyed entries, by the key each holds (File::listedKey_), in an
+  // open-addressing table with linear probing: a reference and 32 bits of
+  // the key's hash a slot, no allocation per entry. Probes compare the
+  // hashes, which lie side by side, and read an entry only when they match.
+  class KeyIndex {
+   public:
+    // The entry under `key`, or an empty reference.
+    const Entry& Find(TextView key) const;
+    // False, changing nothing, when the key is taken.
+    bool Insert(const Entry& entry);
+    void Erase(const File* entry);
+    void Clear();
 
-  struct Record {
-    Entry entry;
-    const Text* key;  // the key as stored in keys_, or null for a keyless entry
+   private:
+    std::size_t Home(std::uint32_t hash) const { return hash & (slots_.size() - 1); }
+    std::size_t Next(std::size_t slot) const { return (slot + 1) & (slots_.size() - 1); }
+    void Grow();
+
+    std::vector<Entry> slots_;         // a power of two in size, or empty
+    std::vector<std::uint32_t> hashes_;  // of the slots' keys
+    std::size_t count_ = 0;
   };
 
-  void EraseRecord(std::size_t offset);
-
-  // A deque keeps Item by position O(1) and makes removal near either end cheap.
-  std::deque<Record> records_;
+  std::deque<Entry> records_;  // O(1) by position; removal near either end is cheap
   KeyIndex keys_;
 };
 

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "model/ModifiedText.h"
+#include "platform/SharedText.h"
 #include "platform/Text.h"
 
 namespace tarnix {
@@ -20,12 +22,18 @@ class File {
   // Moves the file; Name and Path keep their old values.
   bool Rename(const Text& toName);
 
-  Text Name;
+  // The texts are shared, not copied: the entries of one listing hold one
+  // folder text, and the list keys an entry by the text of its name.
+  SharedText Name;
   std::int32_t Attributes = 0;
   std::int32_t Size = 0;
-  Text Modified;
-  Text Path;
-  Text LastError;
+  ModifiedText Modified;
+  SharedText Path;
+  SharedText LastError;
+
+ private:
+  friend class EntryList;
+  SharedText listedKey_;  // the name the list holds this entry under, if any
 };
 
 }  // namespace tarnix

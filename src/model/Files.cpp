@@ -20,10 +20,10 @@ decltype(auto) Select(const Value& indexKey, ByPosition&& byPosition, ByKey&& by
 
 Files::~Files() { entries_.Clear(); }
 
-std::shared_ptr<File> Files::Add(Text fpath, Text name, std::int32_t attributes, std::int32_t size,
-                                 Text modified) {
+std::shared_ptr<File> Files::Add(SharedText fpath, SharedText name, std::int32_t attributes, std::int32_t size,
+                                 ModifiedText modified) {
   return RunTrapped(LastError, [&] {
-    auto entry = std::make_shared<File>();
+    auto entry = std::allocate_shared<File>(SlabAllocator<File>(slabs_));
     entry->Name = std::move(name);
     entry->Attributes = attributes;
     entry->Size = size;

@@ -12,6 +12,7 @@
 
 #include "model/EntryList.h"
 #include "model/File.h"
+#include "platform/SlabArena.h"
 #include "platform/Text.h"
 #include "platform/Value.h"
 
@@ -35,8 +36,10 @@ class Files {
   void SetPath(TextView value);
 
   // The entry list.
-  std::shared_ptr<File> Add(Text fpath, Text name, std::int32_t attributes = 0, std::int32_t size = 0,
-                            Text modified = Text());
+  // The texts are taken as they are shared: a listing passes one folder
+  // text for all its entries.
+  std::shared_ptr<File> Add(SharedText fpath, SharedText name, std::int32_t attributes = 0, std::int32_t size = 0,
+                            ModifiedText modified = ModifiedText());
   std::shared_ptr<File> Item(const Value& indexKey) const;
   std::int32_t Count() const { return entries_.Count(); }
   void Remove(const Value& indexKey);
@@ -63,6 +66,8 @@ class Files {
   Text Resolve(const Text& name) const;
 
   Text path_;
+  // Where the entries and the names of listings are carved from.
+  SlabArena slabs_;
   EntryList entries_;
   // The table the last Sort built: element i holds the insertion position of
   // the entry at sorted place i; element 0 is never filled. Absent before the

@@ -47,10 +47,15 @@ Text FromUtf8(std::string_view utf8) {
 }
 
 void AssignFromUtf8(Text& out, std::string_view utf8) {
-  out.clear();
+  // Most names are ASCII: widen those bytes in one go, then decode the rest.
+  std::size_t ascii = 0;
+  while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80) ++ascii;
+  out.resize(ascii);
+  for (std::size_t i = 0; i < ascii; ++i) out[i] = static_cast<unsigned char>(utf8[i]);
+  if (ascii == utf8.size()) return;
   out.reserve(utf8.size());
-  const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
-  const auto* end = p + utf8.size();
+  const auto* p = reinterpret_cast<const unsigned char*>(utf8.data()) + ascii;
+  const auto* end = reinterpret_cast<const unsigned char*>(utf8.data()) + utf8.size();
   while (p < end) {
     unsigned char lead = *p;
     if (lead < 0x80) {
@@ -130,12 +135,30 @@ bool EqualIgnoringCase(TextView a, TextView b) {
 }
 
 std::size_t HashIgnoringCase(TextView text) {
-  // FNV-1a over the upper-cased code units.
-  std::uint64_t hash = 1469598103934665603ull;
-  for (char16_t unit : text) {
-    hash = (hash ^ UpperCase(unit)) * 1099511628211ull;
+  // The upper-cased code units, four to a 64-bit word, each word mixed in
+  // with a multiplication: a listing hashes every name it adds.
+  constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+  std::uint64_t hash = text.size() * kMultiplier;
+  std::size_t i = 0;
+  for (; i + 4 <= text.size(); i += 4) {
+    std::uint64_t word = std::uint64_t{text[i]} | std::uint64_t{text[i + 1]} << 16 |
+                         std::uint64_t{text[i + 2]} << 32 | std::uint64_t{text[i + 3]} << 48;
+    if ((word & 0xFF80FF80FF80FF80ull) == 0) {
+      // Four ASCII units: clear bit 5 of each lower-case letter at once.
+      const std::uint64_t aboveZ = word + 0x0005000500050005ull;   // bit 7 set above 'z'
+      const std::uint64_t fromA = word + 0x001F001F001F001Full;    // bit 7 set from 'a'
+      word &= ~((fromA & ~aboveZ & 0x0080008000800080ull) >> 2);
+    } else {
+      word = UpperCase(text[i]) | std::uint64_t{UpperCase(text[i + 1])} << 16 |
+             std::uint64_t{UpperCase(text[i + 2])} << 32 | std::uint64_t{UpperCase(text[i + 3])} << 48;
+    }
+    hash = (hash ^ word) * kMultiplier;
+    hash ^= hash >> 29;
   }
-  return static_cast<std::size_t>(hash);
+  std::uint64_t rest = 0;
+  for (int shift = 0; i < text.size(); ++i, shift += 16) rest |= std::uint64_t{UpperCase(text[i])} << shift;
+  hash = (hash ^ rest) * kMultiplier;
+  return static_cast<std::size_t>(hash ^ (hash >> 32));
 }
 
 }  // namespace tarnix

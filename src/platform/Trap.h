@@ -12,8 +12,9 @@
 
 namespace tarnix {
 
-template <class Body>
-decltype(auto) RunTrapped(Text& lastError, Body&& body) {
+// `lastError` is the object's LastError: anything a Text can be assigned to.
+template <class LastError, class Body>
+decltype(auto) RunTrapped(LastError& lastError, Body&& body) {
   try {
     return std::forward<Body>(body)();
   } catch (const Failure& failure) {

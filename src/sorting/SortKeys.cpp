@@ -35,15 +35,15 @@ Text TextKeyOf(const File& entry, SortField field) {
     case SortField::Name: {
       Text joined;
       joined.reserve(entry.Path.size() + entry.Name.size());
-      joined.append(entry.Path).append(entry.Name);
+      joined.append(entry.Path.View()).append(entry.Name.View());
       return LowerCase(joined);
     }
     case SortField::Extension:
-      return LowerCase(ExtensionOf(entry.Name));
+      return LowerCase(ExtensionOf(entry.Name.View()));
     case SortField::Path:
-      return LowerCase(entry.Path);
+      return LowerCase(entry.Path.View());
     case SortField::Modified:
-      return entry.Modified;
+      return entry.Modified.ToText();
     default:
       return Text();
   }

@@ -36,7 +36,14 @@ bool BeforeTheMember(const Failure& failure) {
   return (static_cast<std::uint32_t>(failure.Number()) & 0xFFFF0000u) == 0x80020000u;
 }
 
-const Text& LastErrorOf(const ObjectRef& object) {
+// The object's LastError: where it is kept (two held objects may stand for
+// one entry and share it) and what it holds.
+const void* LastErrorSlot(const ObjectRef& object) {
+  if (auto* files = dynamic_cast<FilesObject*>(object.get())) return &files->Core().LastError;
+  return &static_cast<FileObject&>(*object).Entry()->LastError;
+}
+
+Text LastErrorOf(const ObjectRef& object) {
   if (auto* files = dynamic_cast<FilesObject*>(object.get())) return files->Core().LastError;
   return static_cast<FileObject&>(*object).Entry()->LastError;
 }
@@ -57,13 +64,14 @@ struct Key {
 };
 
 Key KeyOf(const File& entry, const Text& field) {
-  if (field == u"name") return {LowerCase(entry.Path + entry.Name)};
+  const Text name = entry.Name;
+  if (field == u"name") return {LowerCase(Text(entry.Path) + name)};
   if (field == u"path") return {LowerCase(entry.Path)};
-  if (field == u"modified") return {entry.Modified};
+  if (field == u"modified") return {entry.Modified.ToText()};
   if (field == u"size") return {Text(), entry.Size};
   if (field == u"attributes") return {Text(), entry.Attributes};
-  const std::size_t dot = entry.Name.rfind(u'.');
-  return {dot == Text::npos ? Text() : LowerCase(TextView(entry.Name).substr(dot + 1))};
+  const std::size_t dot = name.rfind(u'.');
+  return {dot == Text::npos ? Text() : LowerCase(TextView(name).substr(dot + 1))};
 }
 
 }  // namespace
@@ -114,7 +122,7 @@ void Invariants::CheckList(const Member& member, const Outcome& outcome) {
       Broken("a listing only appends", member, outcome);
     }
     for (std::size_t i = added_.size(); i < now.size(); ++i) {
-      std::string path = ToUtf8(now[i]->Path + now[i]->Name);
+      std::string path = ToUtf8(Text(now[i]->Path) + Text(now[i]->Name));
       for (char& c : path) {
         if (c == '\\') c = '/';
       }
@@ -180,9 +188,8 @@ void Invariants::CheckSortOrder(const Call& call, const Member& member, const Ou
 void Invariants::CheckLastErrors(const std::vector<ObjectRef>& objects, const Call& call, const Member& member,
                                  const Outcome& outcome) const {
   for (std::size_t i = 0; i < objects.size() && i < lastErrors_.size(); ++i) {
-    const Text& now = LastErrorOf(objects[i]);
-    // Two held objects may stand for one entry: they share its LastError.
-    const bool target = &now == &LastErrorOf(objects[call.target]);
+    const Text now = LastErrorOf(objects[i]);
+    const bool target = LastErrorSlot(objects[i]) == LastErrorSlot(objects[call.target]);
     if (target && Named(member, u"LastError") && member.kind == automation::MemberKind::kPut) continue;
     const bool writes = target && outcome.failure && Traps(*objects[call.target], member) &&
                         !BeforeTheMember(*outcome.failure);

@@ -238,6 +238,31 @@ TEST(ListingTimes, WriteTheLastWriteTimeInUtcWithoutLeadingZeros) {
   EXPECT_EQ(files.Item(Value(u"late.txt"))->Modified, u"12/31/2031 23:59:58");
 }
 
+TEST(ListingTimes, FollowTheCalendarAcrossLeapDaysCenturiesAndTheEpoch) {
+  struct Case {
+    int year, month, day, hour, minute, second;
+    const char16_t* text;
+  } cases[] = {
+      {2024, 2, 29, 12, 0, 0, u"2/29/2024 12:0:0"},   {2023, 3, 1, 0, 0, 0, u"3/1/2023 0:0:0"},
+      {2000, 2, 29, 23, 59, 59, u"2/29/2000 23:59:59"}, {2100, 3, 1, 1, 2, 3, u"3/1/2100 1:2:3"},
+      {1970, 1, 1, 0, 0, 0, u"1/1/1970 0:0:0"},        {1969, 12, 31, 23, 59, 59, u"12/31/1969 23:59:59"},
+      {1950, 1, 1, 0, 0, 1, u"1/1/1950 0:0:1"},
+  };
+  TempFolder folder;
+  int number = 0;
+  for (const Case& c : cases) {
+    const Text name = u"t" + Value(number++).ToText() + u".txt";
+    folder.Write(name, "");
+    folder.SetWriteTime(name, c.year, c.month, c.day, c.hour, c.minute, c.second);
+  }
+  Files files;
+  files.GetFileList(Value(folder / u"*.txt"));
+  number = 0;
+  for (const Case& c : cases) {
+    EXPECT_EQ(files.Item(Value(u"t" + Value(number++).ToText() + u".txt"))->Modified, c.text) << ToUtf8(c.text);
+  }
+}
+
 TEST(ListingTimes, OfAnUnconvertedRecordReadAllZero) {
   EXPECT_EQ(TimeText(CalendarTime{}), u"0/0/0 0:0:0");
 }

@@ -73,7 +73,9 @@ TEST(IgnoringCase, ComparesAndHashesAsWindowsComparesNames) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(EqualIgnoringCase(c.a, c.b), c.equal) << ToUtf8(c.a) << " / " << ToUtf8(c.b);
-    if (c.equal) EXPECT_EQ(HashIgnoringCase(c.a), HashIgnoringCase(c.b)) << ToUtf8(c.a);
+    if (c.equal) {
+      EXPECT_EQ(HashIgnoringCase(c.a), HashIgnoringCase(c.b)) << ToUtf8(c.a);
+    }
   }
   EXPECT_EQ(LowerCase(TextView(u"ReadMe.TXT")), u"readme.txt");
 }

@@ -16,7 +16,9 @@ inline HRESULT GetText(const Text& property, BSTR* value) {
   return *value != nullptr || property.empty() ? S_OK : E_OUTOFMEMORY;
 }
 
-inline HRESULT PutText(Text& property, BSTR value) {
+// A property that is a Text, or one a Text converts to and from.
+template <class Property>
+HRESULT PutText(Property& property, BSTR value) {
   property = TextFromBstr(value);
   return S_OK;
 }

@@ -6,7 +6,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -121,16 +120,30 @@ std::uint64_t DirectorySearch::Size() const {
 bool DirectorySearch::LastWriteTime(CalendarTime& time) const {
   const struct stat* status = state_->Status();
   if (status == nullptr) return false;
-  struct tm fields;
-  if (::gmtime_r(&status->st_mtim.tv_sec, &fields) == nullptr) return false;
-  const long year = fields.tm_year + 1900L;
+  // UTC by arithmetic (days to the civil calendar), which gmtime_r does too
+  // but behind the time zone lock, for every entry of a listing.
+  const std::int64_t seconds = status->st_mtim.tv_sec;
+  std::int64_t days = seconds / 86400;
+  std::int64_t secondOfDay = seconds % 86400;
+  if (secondOfDay < 0) {
+    secondOfDay += 86400;
+    --days;
+  }
+  days += 719468;  // from 1970-01-01 to 0000-03-01
+  const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
+  const std::int64_t dayOfEra = days - era * 146097;
+  const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const std::int64_t shiftedMonth = (5 * dayOfYear + 2) / 153;  // March is 0
+  const std::int64_t month = shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9;
+  const std::int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
   if (year < 1601 || year > 30827) return false;  // what the Windows calendar record holds
   time.year = static_cast<std::uint16_t>(year);
-  time.month = static_cast<std::uint16_t>(fields.tm_mon + 1);
-  time.day = static_cast<std::uint16_t>(fields.tm_mday);
-  time.hour = static_cast<std::uint16_t>(fields.tm_hour);
-  time.minute = static_cast<std::uint16_t>(fields.tm_min);
-  time.second = static_cast<std::uint16_t>(fields.tm_sec);
+  time.month = static_cast<std::uint16_t>(month);
+  time.day = static_cast<std::uint16_t>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
+  time.hour = static_cast<std::uint16_t>(secondOfDay / 3600);
+  time.minute = static_cast<std::uint16_t>(secondOfDay / 60 % 60);
+  time.second = static_cast<std::uint16_t>(secondOfDay % 60);
   return true;
 }
 
