@@ -1,5 +1,5 @@
 #!/bin/sh
-# Builds both DLLs in release form and writes the release to dist/:
+# Builds both DLLs (optimised and stripped) and writes the release to dist/:
 #   Tarnix-<version>-x64.msi   both DLLs, for 64-bit Windows
 #   Tarnix-<version>-x86.msi   the 32-bit DLL, for 32-bit Windows
 #   Tarnix-<version>.zip       x86\ and x64\ DLLs, README, examples, install.cmd, uninstall.cmd
@@ -21,12 +21,14 @@ done
 
 scripts/install-deps.sh
 
-for preset in release-win64 release-win32; do
+# The DLLs of the win64 and win32 presets: optimised, stripped, and the
+# very files the tests run.
+for preset in win64 win32; do
   echo "== build Tarnix.dll ($preset)"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" --target Tarnix
 done
-version=${package_version:-$(cat build/release-win64/tarnix-version.txt)}
+version=${package_version:-$(cat build/win64/tarnix-version.txt)}
 
 # One ProductCode per package and version, so that the same version never
 # installs twice: a name-based UUID (version 5 layout) of both.
@@ -41,8 +43,8 @@ product_code() {
 stage=$repository/build/release-stage
 rm -rf "$stage"
 mkdir -p "$stage/x64" "$stage/x86" "$output"
-cp build/release-win64/src/automation/com/Tarnix.dll "$stage/x64/"
-cp build/release-win32/src/automation/com/Tarnix.dll "$stage/x86/"
+cp build/win64/src/automation/com/Tarnix.dll "$stage/x64/"
+cp build/win32/src/automation/com/Tarnix.dll "$stage/x86/"
 
 for arch in x64 x86; do
   msi="$output/Tarnix-$version-$arch.msi"

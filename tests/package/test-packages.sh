@@ -17,7 +17,7 @@ dist=$(realpath "$1")
 here=$repository/tests/package
 work=$repository/build/package-tests
 chroot_tool=$repository/cmake/wine32-chroot.sh
-version=$(cat "$repository/build/release-win64/tarnix-version.txt")
+version=$(cat "$repository/build/win64/tarnix-version.txt")
 prefix=$work/prefix
 failures=0
 
@@ -119,8 +119,8 @@ check "neither ProgID resolves in the 32-bit cscript" probe 32 absent
 
 echo "== regsvr32 of the same DLLs at the same places"
 mkdir -p "$(dirname "$prefix/drive_c/$dll64")" "$(dirname "$prefix/drive_c/$dll32")"
-cp "$repository/build/release-win64/src/automation/com/Tarnix.dll" "$prefix/drive_c/$dll64"
-cp "$repository/build/release-win32/src/automation/com/Tarnix.dll" "$prefix/drive_c/$dll32"
+cp "$repository/build/win64/src/automation/com/Tarnix.dll" "$prefix/drive_c/$dll64"
+cp "$repository/build/win32/src/automation/com/Tarnix.dll" "$prefix/drive_c/$dll32"
 # The 64-bit DLL last: the help folder of the shared type library key is its.
 check "regsvr32 of the 32-bit DLL" wine 'C:\windows\syswow64\regsvr32.exe' /s 'C:\Program Files (x86)\Tarnix\Tarnix.dll'
 check "regsvr32 of the 64-bit DLL" wine 'C:\windows\system32\regsvr32.exe' /s 'C:\Program Files\Tarnix\Tarnix.dll'
