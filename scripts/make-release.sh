@@ -19,15 +19,8 @@ while [ $# -gt 0 ]; do
   esac
 done
 
-scripts/install-deps.sh
-
-# The DLLs of the win64 and win32 presets: optimised, stripped, and the
-# very files the tests run.
-for preset in win64 win32; do
-  echo "== build Tarnix.dll ($preset)"
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" --target Tarnix
-done
+# The DLLs of the win64 and win32 presets: the very files the tests run.
+scripts/build-dlls.sh
 version=${package_version:-$(cat build/win64/tarnix-version.txt)}
 
 # One ProductCode per package and version, so that the same version never

@@ -17,13 +17,7 @@ fi
 folder=$(realpath "${1:-$repository}")
 [ -d "$folder" ] || { echo "not a folder: $folder" >&2; exit 1; }
 
-scripts/install-deps.sh
-
-for preset in win64 win32; do
-  echo "== build Tarnix.dll ($preset)"
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" --target Tarnix
-done
+scripts/build-dlls.sh
 
 build=build/win$bits
 if [ "$bits" = 32 ]; then
