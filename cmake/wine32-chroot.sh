@@ -37,14 +37,6 @@ newline='
 
 say() { echo "wine32-chroot: $*" >&2; }
 
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then
-    "$@"
-  else
-    sudo -n --preserve-env "$@"
-  fi
-}
-
 # The Debian mirrors the host's own apt sources use for its release, as
 # "URI SUITE" lines (the release, -updates and -security), from both the
 # one-line and the deb822 formats.
